@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// What the window asks of the desktop: message boxes, ending the process and
+// the screen's height. Behaviour tests put a recording stand-in here.
+class DialogPlatform {
+public:
+    struct Message {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QString detail;
+    };
+
+    virtual ~DialogPlatform() = default;
+
+    // Modal: returns when the player has dismissed the box.
+    virtual void showMessage(QWidget *parent, const Message &message) = 0;
+    // Ends the program without unloading the window. The real one does not
+    // return; a stand-in may, and callers then return at once.
+    virtual void endProgram(int status) = 0;
+    // Height of the primary screen in device pixels.
+    virtual double desktopHeight() const = 0;
+};
+
+class SystemPlatform final : public DialogPlatform {
+public:
+    void showMessage(QWidget *parent, const Message &message) override;
+    [[noreturn]] void endProgram(int status) override;
+    double desktopHeight() const override;
+};

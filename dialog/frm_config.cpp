@@ -1,0 +1,102 @@
+#include "frm_config.h"
+
+#include "resolution_table.h"
+#include "ui_frm_config.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+const QString FileErrorText = QStringLiteral("Sorry, config file not found");
+const QString DesktopWarningText =
+    QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
+                   "Either select a lower resolution or switch to full screen.");
+
+Qt::CheckState checkStateFor(QByteArrayView flag) { return isFlagSet(flag) ? Qt::Checked : Qt::Unchecked; }
+
+// Only a checked box counts as set; a greyed one does not.
+QByteArray flagFor(const QCheckBox *box) { return flagText(box->checkState() == Qt::Checked); }
+
+} // namespace
+
+frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::frmConfig>()), platform(platform),
+      settingsPath(std::move(settingsPath))
+{
+    ui->setupUi(this);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmConfig::cmdSave_Click);
+    connect(ui->cmdQuit, &QPushButton::clicked, this, &frmConfig::cmdQuit_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmConfig::cmdExit_Click);
+}
+
+frmConfig::~frmConfig() = default;
+
+bool frmConfig::Form_Load()
+{
+    if (!LoadSettings())
+        return false;
+    // Connected only now: filling the chooser from the file is not the
+    // player's choice and must not warn.
+    connect(ui->lstDisplay, &QComboBox::currentTextChanged, this, &frmConfig::lstDisplay_Change);
+    return true;
+}
+
+void frmConfig::showCentred()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+    show();
+}
+
+bool frmConfig::LoadSettings()
+{
+    for (const Resolution &entry : ResolutionTable)
+        ui->lstDisplay->addItem(QString::fromLatin1(entry.label));
+    ui->lstDisplay->setCurrentIndex(-1);
+
+    const ParseResult read = readSettingsFile(settingsPath);
+    if (!read.settings) {
+        failOnFile(read.error);
+        return false;
+    }
+    settings = *read.settings;
+
+    ui->chkFS->setCheckState(checkStateFor(settings.Fullscreen));
+    ui->chkMusic->setCheckState(checkStateFor(settings.Music));
+    ui->chkFiltering->setCheckState(checkStateFor(settings.Filtering));
+    ui->chkFlat->setCheckState(checkStateFor(settings.RenderFlat));
+    if (const std::optional<QString> label = labelForWidth(settings.Width))
+        ui->lstDisplay->setCurrentIndex(ui->lstDisplay->findText(*label));
+    return true;
+}
+
+void frmConfig::cmdSave_Click()
+{
+    settings.Fullscreen = flagFor(ui->chkFS);
+    applyChosenLabel(ui->lstDisplay->currentText(), settings);
+    settings.Music = flagFor(ui->chkMusic);
+    settings.Filtering = flagFor(ui->chkFiltering);
+    settings.RenderFlat = flagFor(ui->chkFlat);
+
+    if (const std::optional<SettingsError> error = writeSettingsFile(settingsPath, settings))
+        failOnFile(*error);
+}
+
+void frmConfig::cmdQuit_Click() { close(); }
+
+void frmConfig::cmdExit_Click() { platform.endProgram(0); }
+
+void frmConfig::lstDisplay_Change(const QString &text)
+{
+    if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight()))
+        platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
+}
+
+void frmConfig::failOnFile(const SettingsError &error)
+{
+    const QString detail = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(settingsPath), error.reason);
+    platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
+    platform.endProgram(1);
+}

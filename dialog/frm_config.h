@@ -1,0 +1,42 @@
+#pragma once
+
+#include "dialog_platform.h"
+#include "game_settings.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class frmConfig;
+}
+
+// The configuration window: loads the game's settings into its controls and
+// writes them back on Save.
+class frmConfig : public QWidget {
+    Q_OBJECT
+
+public:
+    frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *parent = nullptr);
+    ~frmConfig() override;
+
+    // Prepares the window before it is first shown. False when the settings
+    // could not be read and the program was told to end.
+    bool Form_Load();
+    void showCentred();
+
+private slots:
+    void cmdSave_Click();
+    void cmdQuit_Click();
+    void cmdExit_Click();
+    void lstDisplay_Change(const QString &text);
+
+private:
+    bool LoadSettings();
+    void failOnFile(const SettingsError &error);
+
+    std::unique_ptr<Ui::frmConfig> ui;
+    DialogPlatform &platform;
+    const QString settingsPath;
+    GameSettings settings;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// The game's settings file: seven text values, one per line, in this order.
+// Values are kept as the bytes that were read, so that whatever the game or a
+// player put there (a resolution this tool does not offer, a non-ASCII seventh
+// value) is written back exactly.
+struct GameSettings {
+    QByteArray Fullscreen;
+    QByteArray Width;
+    QByteArray Height;
+    QByteArray Music;
+    QByteArray Filtering;
+    QByteArray RenderFlat;
+    QByteArray Extra;
+
+    friend bool operator==(const GameSettings &, const GameSettings &) = default;
+};
+
+inline constexpr char SettingsFileName[] = "zunkel.cfg";
+inline constexpr QByteArrayView FlagTrue = "TRUE";
+inline constexpr QByteArrayView FlagFalse = "FALSE";
+
+// A flag counts as set only when its text is exactly "TRUE".
+bool isFlagSet(QByteArrayView text);
+QByteArray flagText(bool set);
+
+// A field whose text spans more than this is treated as a broken file rather
+// than read into memory without bound.
+inline constexpr qsizetype MaxFieldBytes = 1024 * 1024;
+
+// Why a read or write failed, in words for the player.
+struct SettingsError {
+    QString reason;
+};
+
+struct ParseResult {
+    std::optional<GameSettings> settings;
+    SettingsError error;
+};
+
+// Reads seven delimited fields: leading blanks skipped; an unquoted field ends
+// at a comma or line end (CR LF, CR or LF) and loses its trailing blanks; a
+// field that starts with a double quote runs to the next quote on its line.
+// Anything after the seventh field is ignored.
+ParseResult parseSettings(QByteArrayView text);
+
+// Seven CR LF terminated lines. A value is written bare when that reads back
+// the same, otherwise in double quotes. Empty when a value cannot be written
+// so that it reads back (it holds a line break, or a quote and a comma).
+std::optional<QByteArray> serializeSettings(const GameSettings &settings);
+
+ParseResult readSettingsFile(const QString &path);
+
+// Replaces the file atomically: either the old content stays byte for byte or
+// the new content is complete and synced. A symlink stays a link and its
+// target is replaced; the file's mode bits are kept.
+std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSettings &settings);

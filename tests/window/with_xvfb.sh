@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs a command against a private X server on a free display, then stops it.
+# Usage: with_xvfb.sh [--retro] [--scale N] COMMAND [ARG...]
+# --retro draws a black/white weave behind windows, so that cut-away parts of
+# a shaped window show in screenshots instead of vanishing into black.
+set -euo pipefail
+
+xvfb_args=()
+while [[ $# -gt 0 ]]; do
+  case "$1" in
+    --retro) xvfb_args+=(-retro); shift ;;
+    *) break ;;
+  esac
+done
+
+scratch=$(mktemp -d)
+cleanup() {
+  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+mkfifo "$scratch/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "${xvfb_args[@]}" \
+  3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+if ! read -r -t 20 display <"$scratch/display"; then
+  echo "Xvfb did not start:" >&2
+  cat "$scratch/xvfb.log" >&2
+  exit 1
+fi
+
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+mkdir -m 700 "$scratch/runtime"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+"$@"
