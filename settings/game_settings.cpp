@@ -106,6 +106,21 @@ private:
     bool terminatorAllowed_ = true;
 };
 
+// Returns 0 or the errno of the failed write.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::write(fd, bytes.data(), size_t(bytes.size()));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes = bytes.sliced(written);
+    }
+    return 0;
+}
+
 std::array<QByteArray *, FieldCount> fieldsOf(GameSettings &s)
 {
     return {&s.Fullscreen, &s.Width, &s.Height, &s.Music, &s.Filtering, &s.RenderFlat, &s.Extra};
@@ -204,20 +219,14 @@ std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSe
     // The fallback would truncate and rewrite the player's file in place when
     // no temporary file can be made next to it: exactly what must not happen.
     file.setDirectWriteFallback(false);
-    // Unbuffered, so that a failing write (full disk, size limit) is seen here.
-    // Buffered, the bytes would wait until commit(), which then reports success
-    // for a file it installed empty.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly))
         return SettingsError{file.errorString()};
-    if (file.write(*bytes) != bytes->size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return SettingsError{reason};
-    }
-    // commit() syncs too but ignores a failed sync; a failed sync must not
-    // replace a good file with one that may not reach the disk.
-    if (::fdatasync(file.handle()) != 0) {
-        const QString reason = systemReason(errno);
+    // Straight to the descriptor: QSaveFile would keep a small write in its
+    // buffer until commit(), which then reports success on a full disk for a
+    // file it installed empty. Here every failure is seen, with its reason.
+    // commit() syncs as well but ignores a failed sync, hence the own one.
+    if (const int error = writeAll(file.handle(), *bytes); error != 0 || ::fdatasync(file.handle()) != 0) {
+        const QString reason = systemReason(error != 0 ? error : errno);
         file.cancelWriting();
         return SettingsError{reason};
     }

@@ -1,0 +1,351 @@
+#include "game_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+GameSettings designedExample()
+{
+    return {"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Lowers the file size limit for this process, as a full disk would stop a
+// write, and puts it back afterwards.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(GameSettings)
+
+class TestGameSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void parseFailures_data();
+    void parseFailures();
+    void flagsAreExactUpperCase();
+    void serialize_data();
+    void serialize();
+    void serializeRefusesWhatCannotReadBack();
+    void roundTripOfRandomInput();
+    void readRefusesWhatIsNoRegularFile();
+    void readIsBoundedOnHugeFile();
+    void writeReplacesAndKeepsModeAndLink();
+    void failedWriteKeepsOldFile();
+    void fullDiskKeepsOldFile();
+};
+
+void TestGameSettings::parse_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<GameSettings>("expected");
+
+    const GameSettings example = designedExample();
+    QTest::newRow("as written, CR LF") << QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n")
+                                       << example;
+    QTest::newRow("LF ends") << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0\n") << example;
+    QTest::newRow("lone CR ends") << QByteArray("FALSE\r640\r480\rTRUE\rFALSE\rFALSE\r0\r") << example;
+    QTest::newRow("no final line end") << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0") << example;
+    QTest::newRow("lines after the seventh ignored")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0\nmore\n\"x\n") << example;
+    QTest::newRow("blanks around unquoted fields")
+        << QByteArray(" \tFALSE \t\n640 \n\t480\nTRUE\nFALSE\nFALSE\n  0  \n") << example;
+    QTest::newRow("commas split fields") << QByteArray("FALSE,640,480\nTRUE,FALSE\nFALSE\n0\n") << example;
+    QTest::newRow("quoted fields") << QByteArray("\"FALSE\"\n\"640\"  \n480\nTRUE\nFALSE\nFALSE\n\"0\"\n")
+                                   << example;
+
+    GameSettings withExtra = example;
+    withExtra.Extra = "hello";
+    QTest::newRow("seventh value up to its comma")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\nhello,world\n") << withExtra;
+    QTest::newRow("quote then text starts the next field")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\n\"FALSE\"hello\n") << withExtra;
+    withExtra.Extra = "a, b ";
+    QTest::newRow("quoted comma and blanks kept")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n\"a, b \"\n") << withExtra;
+    withExtra.Extra = "ab\"c";
+    QTest::newRow("quote inside unquoted field is ordinary")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\nab\"c\n") << withExtra;
+    withExtra.Extra = "";
+    QTest::newRow("blank line is an empty value")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n\n") << withExtra;
+    withExtra.Extra = QByteArrayLiteral("caf\xc3\xa9 \xff\x00z");
+    QTest::newRow("bytes outside ASCII kept")
+        << QByteArrayLiteral("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\ncaf\xc3\xa9 \xff\x00z\r\n") << withExtra;
+
+    GameSettings unclosed = example;
+    unclosed.Fullscreen = "FALSE, 640";
+    unclosed.Width = "480";
+    unclosed.Height = "TRUE";
+    unclosed.Music = "FALSE";
+    unclosed.Filtering = "FALSE";
+    unclosed.RenderFlat = "0";
+    unclosed.Extra = "x";
+    QTest::newRow("unclosed quote ends at its line end")
+        << QByteArray("\"FALSE, 640\n480\nTRUE\nFALSE\nFALSE\n0\nx\n") << unclosed;
+}
+
+void TestGameSettings::parse()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(GameSettings, expected);
+    const ParseResult result = parseSettings(text);
+    QVERIFY2(result.settings, qPrintable(result.error.reason));
+    QCOMPARE(*result.settings, expected);
+}
+
+void TestGameSettings::parseFailures_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("empty file") << QByteArray() << "the file ends after 0 of its 7 values";
+    QTest::newRow("six lines") << QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n")
+                               << "the file ends after 6 of its 7 values";
+    QTest::newRow("field over 1 MiB")
+        << QByteArray("FALSE\n640\n") + QByteArray(MaxFieldBytes + 1, 'x') + QByteArray("\nTRUE\nA\nB\nC\n")
+        << "value 3 of the file is longer than 1 MiB";
+}
+
+void TestGameSettings::parseFailures()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, reason);
+    const ParseResult result = parseSettings(text);
+    QVERIFY(!result.settings);
+    QCOMPARE(result.error.reason, reason);
+
+    // The limit is the field's size, not more: 1 MiB itself is read.
+    const QByteArray atLimit = "1\n2\n3\n4\n5\n6\n" + QByteArray(MaxFieldBytes, 'x');
+    QVERIFY(parseSettings(atLimit).settings);
+}
+
+void TestGameSettings::flagsAreExactUpperCase()
+{
+    QVERIFY(isFlagSet("TRUE"));
+    for (const char *other : {"true", "True", "TRUE ", "", "1", "FALSE"})
+        QVERIFY2(!isFlagSet(other), other);
+    QCOMPARE(flagText(true), QByteArray("TRUE"));
+    QCOMPARE(flagText(false), QByteArray("FALSE"));
+}
+
+void TestGameSettings::serialize_data()
+{
+    QTest::addColumn<QByteArray>("extra");
+    QTest::addColumn<QByteArray>("lastLine");
+
+    QTest::newRow("plain value bare") << QByteArray("0") << QByteArray("0\r\n");
+    QTest::newRow("empty value bare") << QByteArray() << QByteArray("\r\n");
+    QTest::newRow("quote inside bare") << QByteArray("ab\"c") << QByteArray("ab\"c\r\n");
+    QTest::newRow("comma quoted") << QByteArray("a,b") << QByteArray("\"a,b\"\r\n");
+    QTest::newRow("leading blank quoted") << QByteArray(" a") << QByteArray("\" a\"\r\n");
+    QTest::newRow("trailing tab quoted") << QByteArray("a\t") << QByteArray("\"a\t\"\r\n");
+    QTest::newRow("bytes outside ASCII as they are") << QByteArrayLiteral("\xe9\xff\x00")
+                                                     << QByteArrayLiteral("\xe9\xff\x00\r\n");
+}
+
+void TestGameSettings::serialize()
+{
+    QFETCH(QByteArray, extra);
+    QFETCH(QByteArray, lastLine);
+    GameSettings settings = designedExample();
+    settings.Extra = extra;
+    const std::optional<QByteArray> bytes = serializeSettings(settings);
+    QVERIFY(bytes);
+    QCOMPARE(*bytes, "FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n" + lastLine);
+    QCOMPARE(*parseSettings(*bytes).settings, settings);
+}
+
+void TestGameSettings::serializeRefusesWhatCannotReadBack()
+{
+    for (const QByteArray &extra : {QByteArray("a\nb"), QByteArray("a\rb"), QByteArray("\"a,b\"")}) {
+        GameSettings settings = designedExample();
+        settings.Extra = extra;
+        QVERIFY2(!serializeSettings(settings), extra.constData());
+    }
+}
+
+void TestGameSettings::roundTripOfRandomInput()
+{
+    // Inputs built from the bytes that matter to the reader, so that quotes,
+    // commas, blanks and line ends meet in every combination.
+    const QByteArray alphabet(QByteArrayLiteral("\"\", \t\r\n\nab\xe9\x00"));
+    QRandomGenerator random(20261207);
+    int parsed = 0;
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray text;
+        const int length = random.bounded(60);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random.bounded(alphabet.size())];
+        const ParseResult first = parseSettings(text);
+        if (!first.settings)
+            continue;
+        ++parsed;
+        const std::optional<QByteArray> written = serializeSettings(*first.settings);
+        QVERIFY2(written, text.toPercentEncoding().constData());
+        const ParseResult second = parseSettings(*written);
+        QVERIFY2(second.settings && *second.settings == *first.settings, text.toPercentEncoding().constData());
+        QCOMPARE(serializeSettings(*second.settings), written);
+    }
+    QVERIFY(parsed > 1000);
+}
+
+void TestGameSettings::readRefusesWhatIsNoRegularFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+
+    ParseResult missing = readSettingsFile(path);
+    QVERIFY(!missing.settings);
+    QCOMPARE(missing.error.reason, QStringLiteral("No such file or directory"));
+
+    QVERIFY(QDir(dir.path()).mkdir(SettingsFileName));
+    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(QDir(dir.path()).rmdir(SettingsFileName));
+
+    // A FIFO without a writer would block an ordinary open for ever.
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("it is not a regular file"));
+    QVERIFY(QFile::remove(path));
+
+    QVERIFY(QFile::link("/dev/zero", path));
+    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("it is not a regular file"));
+    QVERIFY(QFile::remove(path));
+
+    QVERIFY(QFile::link(dir.filePath("nowhere"), path));
+    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+}
+
+void TestGameSettings::readIsBoundedOnHugeFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0\n") > 0);
+    // A sparse gigabyte of NUL bytes after the seven values: read stops early.
+    QVERIFY(file.resize(qint64(1) << 30));
+    file.close();
+    const ParseResult afterValues = readSettingsFile(path);
+    QVERIFY(afterValues.settings);
+    QCOMPARE(*afterValues.settings, designedExample());
+
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(file.resize(qint64(1) << 30));
+    file.close();
+    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("value 1 of the file is longer than 1 MiB"));
+}
+
+void TestGameSettings::writeReplacesAndKeepsModeAndLink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("real.cfg");
+    const QString path = dir.filePath(SettingsFileName);
+    writeBytes(target, "old\n");
+    QCOMPARE(chmod(QFile::encodeName(target).constData(), 0640), 0);
+    QVERIFY(QFile::link(target, path));
+
+    QCOMPARE(writeSettingsFile(path, designedExample()), std::nullopt);
+    QCOMPARE(fileBytes(path), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
+    QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    struct stat info {};
+    QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+}
+
+void TestGameSettings::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    const QByteArray old("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nkeep me\r\n");
+    writeBytes(path, old);
+    {
+        FileSizeLimit limit(8);
+        const std::optional<SettingsError> error = writeSettingsFile(path, designedExample());
+        QVERIFY(error);
+        QCOMPARE(error->reason, QStringLiteral("File too large"));
+    }
+    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{SettingsFileName});
+
+    GameSettings unwritable = designedExample();
+    unwritable.Extra = "line\nbreak";
+    QVERIFY(writeSettingsFile(path, unwritable));
+    QCOMPARE(fileBytes(path), old);
+}
+
+void TestGameSettings::fullDiskKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
+        QSKIP("mounting a small tmpfs needs root");
+    const QString path = dir.filePath(SettingsFileName);
+    const QByteArray old("FALSE\r\n320\r\n240\r\nFALSE\r\nFALSE\r\nFALSE\r\nold\r\n");
+    writeBytes(path, old);
+    {
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    const std::optional<SettingsError> error = writeSettingsFile(path, designedExample());
+    const QByteArray after = fileBytes(path);
+    const QStringList entries = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    umount(mountPoint.constData());
+
+    QVERIFY(error);
+    QCOMPARE(error->reason, QStringLiteral("No space left on device"));
+    QCOMPARE(after, old);
+    QCOMPARE(entries, (QStringList{"filler", SettingsFileName}));
+}
+
+QTEST_GUILESS_MAIN(TestGameSettings)
+#include "test_game_settings.moc"
