@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Runs a command against a private X server on a free display, then stops it.
-# Usage: with_xvfb.sh [--retro] [--scale N] COMMAND [ARG...]
+# Usage: with_xvfb.sh [--retro] [--screen WxH] COMMAND [ARG...]
 # --retro draws a black/white weave behind windows, so that cut-away parts of
 # a shaped window show in screenshots instead of vanishing into black.
 set -euo pipefail
 
 xvfb_args=()
+screen=1024x768
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --retro) xvfb_args+=(-retro); shift ;;
+    --screen) screen=$2; shift 2 ;;
     *) break ;;
   esac
 done
@@ -21,7 +23,7 @@ cleanup() {
 trap cleanup EXIT
 
 mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "${xvfb_args[@]}" \
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp "${xvfb_args[@]}" \
   3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 if ! read -r -t 20 display <"$scratch/display"; then

@@ -1,0 +1,225 @@
+#include "frm_config.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingPlatform final : public DialogPlatform {
+public:
+    void showMessage(QWidget *, const Message &message) override { messages.push_back(message); }
+    void endProgram(int status) override { endStatuses.push_back(status); }
+    double desktopHeight() const override { return height; }
+
+    std::vector<Message> messages;
+    std::vector<int> endStatuses;
+    double height = 768;
+};
+
+const QByteArray DesignedFile("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+
+// One window over a settings file in a scratch folder.
+struct Fixture {
+    explicit Fixture(const QByteArray *fileContent = &DesignedFile)
+    {
+        if (fileContent) {
+            QFile file(path());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(*fileContent);
+        }
+    }
+    QString path() const { return dir.filePath(SettingsFileName); }
+    QByteArray content() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    template <typename T> T *control(const char *name) { return window.findChild<T *>(name); }
+    void click(const char *button) { control<QPushButton>(button)->click(); }
+    void choose(const QString &label)
+    {
+        QComboBox *chooser = control<QComboBox>("lstDisplay");
+        chooser->setCurrentIndex(chooser->findText(label));
+    }
+
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    frmConfig window{platform, dir.filePath(SettingsFileName)};
+};
+
+} // namespace
+
+class TestFrmConfig : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadShowsStoredSettings();
+    void loadKeepsWhatTheTableLacks();
+    void missingFileEndsBeforeShowing();
+    void typicalUseWritesDesignedBytes();
+    void saveTwiceWritesSameAndSaysNothing();
+    void quitAndCloseButtonSaveNothing();
+    void warningFollowsChoicesOnly();
+    void failedSaveEndsAndKeepsFile();
+};
+
+void TestFrmConfig::loadShowsStoredSettings()
+{
+    Fixture f;
+    QVERIFY(f.window.Form_Load());
+    QCOMPARE(f.control<QCheckBox>("chkFS")->checkState(), Qt::Unchecked);
+    QCOMPARE(f.control<QCheckBox>("chkMusic")->checkState(), Qt::Checked);
+    QCOMPARE(f.control<QCheckBox>("chkFiltering")->checkState(), Qt::Unchecked);
+    QCOMPARE(f.control<QCheckBox>("chkFlat")->checkState(), Qt::Unchecked);
+    QComboBox *chooser = f.control<QComboBox>("lstDisplay");
+    QCOMPARE(chooser->currentText(), QStringLiteral("640x480"));
+    QCOMPARE(chooser->count(), 5);
+    QCOMPARE(chooser->itemText(0), QStringLiteral("320x240"));
+    QCOMPARE(chooser->itemText(4), QStringLiteral("1024x768"));
+    QVERIFY(!chooser->isEditable());
+    QVERIFY(f.platform.messages.empty());
+}
+
+void TestFrmConfig::loadKeepsWhatTheTableLacks()
+{
+    const QByteArray wide("true\r\n1280\r\n1024\r\nTRUE\r\nTRUE\r\nTRUE\r\n\"a,b\"\r\n");
+    Fixture f(&wide);
+    QVERIFY(f.window.Form_Load());
+    QCOMPARE(f.control<QCheckBox>("chkFS")->checkState(), Qt::Unchecked);
+    QCOMPARE(f.control<QComboBox>("lstDisplay")->currentIndex(), -1);
+    f.click("cmdSave");
+    QCOMPARE(f.content(), QByteArray("FALSE\r\n1280\r\n1024\r\nTRUE\r\nTRUE\r\nTRUE\r\n\"a,b\"\r\n"));
+
+    // A height that does not belong to the width is mended by the chooser.
+    const QByteArray odd("FALSE\r\n640\r\n400\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+    Fixture g(&odd);
+    QVERIFY(g.window.Form_Load());
+    QCOMPARE(g.control<QComboBox>("lstDisplay")->currentText(), QStringLiteral("640x480"));
+    g.click("cmdSave");
+    QCOMPARE(g.content(), DesignedFile);
+}
+
+void TestFrmConfig::missingFileEndsBeforeShowing()
+{
+    Fixture f(nullptr);
+    QVERIFY(!f.window.Form_Load());
+    QCOMPARE(f.platform.endStatuses, std::vector<int>{1});
+    QCOMPARE(f.platform.messages.size(), size_t(1));
+    const DialogPlatform::Message &box = f.platform.messages.front();
+    QCOMPARE(box.title, QStringLiteral("Error"));
+    QCOMPARE(box.text, QStringLiteral("Sorry, config file not found"));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.detail, f.path() + QStringLiteral(": No such file or directory"));
+    QVERIFY(!f.window.isVisible());
+    QVERIFY(!QFile::exists(f.path()));
+}
+
+void TestFrmConfig::typicalUseWritesDesignedBytes()
+{
+    Fixture f;
+    f.platform.height = 768;
+    QVERIFY(f.window.Form_Load());
+    f.choose("1024x768");
+    f.control<QCheckBox>("chkFS")->click();
+    f.click("cmdSave");
+    QCOMPARE(f.content(), QByteArray("TRUE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
+    QVERIFY(f.platform.messages.empty());
+
+    f.control<QCheckBox>("chkMusic")->click();
+    f.control<QCheckBox>("chkFiltering")->click();
+    f.control<QCheckBox>("chkFlat")->click();
+    f.choose("320x240");
+    f.click("cmdSave");
+    QCOMPARE(f.content(), QByteArray("TRUE\r\n320\r\n240\r\nFALSE\r\nTRUE\r\nTRUE\r\n0\r\n"));
+}
+
+void TestFrmConfig::saveTwiceWritesSameAndSaysNothing()
+{
+    Fixture f;
+    QVERIFY(f.window.Form_Load());
+    f.click("cmdSave");
+    const QByteArray first = f.content();
+    f.click("cmdSave");
+    QCOMPARE(f.content(), first);
+    QCOMPARE(first, DesignedFile);
+    QVERIFY(f.platform.messages.empty());
+    QVERIFY(f.platform.endStatuses.empty());
+}
+
+void TestFrmConfig::quitAndCloseButtonSaveNothing()
+{
+    Fixture f;
+    QVERIFY(f.window.Form_Load());
+    f.window.show();
+    f.choose("800x600");
+    f.control<QCheckBox>("chkFS")->click();
+    f.click("cmdQuit");
+    QVERIFY(!f.window.isVisible());
+    QVERIFY(f.platform.endStatuses.empty());
+    QCOMPARE(f.content(), DesignedFile);
+
+    Fixture g;
+    QVERIFY(g.window.Form_Load());
+    g.control<QCheckBox>("chkMusic")->click();
+    g.click("cmdExit");
+    QCOMPARE(g.platform.endStatuses, std::vector<int>{0});
+    QCOMPARE(g.content(), DesignedFile);
+}
+
+void TestFrmConfig::warningFollowsChoicesOnly()
+{
+    const QByteArray large("FALSE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+    Fixture f(&large);
+    f.platform.height = 600;
+    QVERIFY(f.window.Form_Load());
+    QVERIFY2(f.platform.messages.empty(), "loading is not a choice");
+
+    f.choose("800x600");
+    QVERIFY(f.platform.messages.empty());
+    f.choose("1024x768");
+    QCOMPARE(f.platform.messages.size(), size_t(1));
+    const DialogPlatform::Message &box = f.platform.messages.front();
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.title, QStringLiteral("Config"));
+    QCOMPARE(box.text, QStringLiteral("You chose a display size that, when windowed, will be bigger than your "
+                                      "desktop. Either select a lower resolution or switch to full screen."));
+
+    f.control<QCheckBox>("chkFS")->click();
+    f.control<QCheckBox>("chkFS")->click();
+    QCOMPARE(f.platform.messages.size(), size_t(1));
+
+    f.control<QCheckBox>("chkFS")->click();
+    f.choose("800x600");
+    f.choose("1024x768");
+    QCOMPARE(f.platform.messages.size(), size_t(1));
+
+    // The warning is advice: the choice stands and is saved.
+    f.click("cmdSave");
+    QCOMPARE(f.content(), QByteArray("TRUE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
+}
+
+void TestFrmConfig::failedSaveEndsAndKeepsFile()
+{
+    Fixture f;
+    QVERIFY(f.window.Form_Load());
+    // The folder is replaced by a plain file, so that nothing can be made in it.
+    const QString folder = f.dir.path();
+    QVERIFY(f.dir.remove());
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    f.click("cmdSave");
+    QCOMPARE(f.platform.endStatuses, std::vector<int>{1});
+    QCOMPARE(f.platform.messages.size(), size_t(1));
+    QCOMPARE(f.platform.messages.front().text, QStringLiteral("Sorry, config file not found"));
+    QVERIFY(f.platform.messages.front().detail.startsWith(f.path() + ": "));
+    QVERIFY(QFile::remove(folder));
+}
+
+QTEST_MAIN(TestFrmConfig)
+#include "test_frm_config.moc"

@@ -1,0 +1,73 @@
+# Helpers for driving the real tool in a real window, as a player would.
+# Sourced by the window tests, which run under with_xvfb.sh.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# make_tool_dir EXECUTABLE [SETTINGS_CONTENT_FILE]: a folder holding a copy of the
+# tool and, if given, a settings file; prints its path.
+make_tool_dir() {
+  local dir
+  dir=$(mktemp -d)
+  chmod 755 "$dir"
+  cp "$1" "$dir/zunkel-config"
+  [[ -n "${2:-}" ]] && cp "$2" "$dir/zunkel.cfg"
+  echo "$dir"
+}
+
+# start_tool DIR [COMMAND PREFIX...]: starts the tool from another working
+# directory, so that finding the file beside the executable is what is tested.
+start_tool() {
+  local dir=$1
+  shift
+  (cd / && exec "$@" "$dir/zunkel-config") &
+  tool_pid=$!
+}
+
+# find_window PID TITLE: waits for the tool's visible window with that title.
+find_window() {
+  local id
+  id=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)
+  [[ -n "$id" ]] || fail "no window titled '$2' appeared"
+  echo "$id"
+}
+
+# window_count PID TITLE: how many visible windows with that title the tool has now.
+window_count() {
+  xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | wc -l
+}
+
+# click WINDOW X Y: a left click at a point given relative to the window.
+click() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# press_on WINDOW KEY...: keys go where the pointer is when no window manager runs.
+press_on() {
+  local window=$1
+  shift
+  xdotool mousemove --window "$window" 10 10 key --delay 50 "$@"
+}
+
+# wait_exit PID: waits up to 15 s for the tool to end and prints its status.
+wait_exit() {
+  local waited=0
+  while kill -0 "$1" 2>/dev/null; do
+    ((waited++ < 150)) || fail "the tool did not end"
+    sleep 0.1
+  done
+  local status=0
+  wait "$1" || status=$?
+  echo "$status"
+}
+
+# wait_for_content FILE EXPECTED_FILE: waits up to 10 s until both hold the same bytes.
+wait_for_content() {
+  local waited=0
+  until cmp -s "$1" "$2"; do
+    ((waited++ < 100)) || { od -c "$1" >&2; fail "$1 does not hold the expected bytes"; }
+    sleep 0.1
+  done
+}

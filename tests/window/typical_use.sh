@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A player opens the tool on the sample settings, picks 1024x768, ticks
+# Fullscreen, saves and quits; then opens it again, changes a box and leaves by
+# the close button without saving.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+tool=$1
+sample=$2
+
+dir=$(make_tool_dir "$tool" "$sample")
+trap 'rm -rf "$dir"' EXIT
+printf 'TRUE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n' >"$dir/expected"
+
+start_tool "$dir"
+window=$(find_window "$tool_pid" Config)
+click "$window" 209 55          # the resolution chooser opens its list
+sleep 0.3
+xdotool key --delay 50 Down Down Return
+click "$window" 174 129         # Fullscreen
+click "$window" 185 159         # Save
+wait_for_content "$dir/zunkel.cfg" "$dir/expected"
+[[ $(window_count "$tool_pid" Config) == 1 ]] || fail "Save showed a message"
+click "$window" 236 159         # Quit
+[[ $(wait_exit "$tool_pid") == 0 ]] || fail "Quit did not end the tool with status 0"
+cmp "$dir/zunkel.cfg" "$dir/expected" || fail "the saved file changed after Save"
+[[ $(ls "$dir") == $'expected\nzunkel-config\nzunkel.cfg' ]] || fail "stray files: $(ls "$dir")"
+
+start_tool "$dir"
+window=$(find_window "$tool_pid" Config)
+click "$window" 47 157          # Play Music
+click "$window" 264 13          # the close button
+[[ $(wait_exit "$tool_pid") == 0 ]] || fail "the close button did not end the tool with status 0"
+cmp "$dir/zunkel.cfg" "$dir/expected" || fail "leaving without Save changed the file"
+echo "typical use: passed"
