@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStyle>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The window is drawn to its own design, not to the desktop's theme.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
     SystemPlatform platform;
     frmConfig window(platform, QDir(QCoreApplication::applicationDirPath()).filePath(SettingsFileName));
     if (!window.Form_Load())

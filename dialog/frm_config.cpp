@@ -1,14 +1,32 @@
 #include "frm_config.h"
 
 #include "resolution_table.h"
+#include "skin_window.h"
 #include "ui_frm_config.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
+
+// The pictures and fonts are compiled into a static library, whose resources
+// are registered only on request.
+static void loadArtAndFonts()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(art);
+        Q_INIT_RESOURCE(fonts);
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"));
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
 
 namespace {
 
+const QString SkinPicture = QStringLiteral(":/art/skin.gif");
 const QString FileErrorText = QStringLiteral("Sorry, config file not found");
 const QString DesktopWarningText =
     QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
@@ -25,7 +43,11 @@ frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *pa
     : QWidget(parent), ui(std::make_unique<Ui::frmConfig>()), platform(platform),
       settingsPath(std::move(settingsPath))
 {
+    loadArtAndFonts();
     ui->setupUi(this);
+    for (QWidget *pressable : {static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->picMainSkin),
+                               static_cast<QWidget *>(ui->imgIcon)})
+        pressable->installEventFilter(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmConfig::cmdSave_Click);
     connect(ui->cmdQuit, &QPushButton::clicked, this, &frmConfig::cmdQuit_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmConfig::cmdExit_Click);
@@ -35,6 +57,7 @@ frmConfig::~frmConfig() = default;
 
 bool frmConfig::Form_Load()
 {
+    ApplySkin(*this, *ui->picMainSkin, QPixmap(SkinPicture));
     if (!LoadSettings())
         return false;
     // Connected only now: filling the chooser from the file is not the
@@ -92,6 +115,30 @@ void frmConfig::lstDisplay_Change(const QString &text)
 {
     if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight()))
         platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
+}
+
+bool frmConfig::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    auto *press = static_cast<QMouseEvent *>(event);
+    if (watched == ui->lblTitle)
+        lblTitle_MouseDown(press);
+    else if (watched == ui->picMainSkin)
+        picMainSkin_MouseDown(press);
+    // The icon sits on the skin but is no handle: its presses end here
+    // instead of reaching the skin beneath.
+    return true;
+}
+
+void frmConfig::lblTitle_MouseDown(QMouseEvent *event)
+{
+    drag.StartWindowDrag(*ui->lblTitle, event->globalPosition().toPoint());
+}
+
+void frmConfig::picMainSkin_MouseDown(QMouseEvent *event)
+{
+    drag.StartWindowDrag(*ui->picMainSkin, event->globalPosition().toPoint());
 }
 
 void frmConfig::failOnFile(const SettingsError &error)

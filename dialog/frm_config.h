@@ -2,6 +2,7 @@
 
 #include "dialog_platform.h"
 #include "game_settings.h"
+#include "window_drag.h"
 
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 namespace Ui {
 class frmConfig;
 }
+class QMouseEvent;
 
 // The configuration window: loads the game's settings into its controls and
 // writes them back on Save.
@@ -25,6 +27,9 @@ public:
     bool Form_Load();
     void showCentred();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void cmdSave_Click();
     void cmdQuit_Click();
@@ -32,11 +37,14 @@ private slots:
     void lstDisplay_Change(const QString &text);
 
 private:
+    void lblTitle_MouseDown(QMouseEvent *event);
+    void picMainSkin_MouseDown(QMouseEvent *event);
     bool LoadSettings();
     void failOnFile(const SettingsError &error);
 
     std::unique_ptr<Ui::frmConfig> ui;
     DialogPlatform &platform;
+    WindowDrag drag{*this};
     const QString settingsPath;
     GameSettings settings;
 };

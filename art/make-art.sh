@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Redraws the pictures in art/ from draw_art.cpp. Needs the build's packages
+# and imagemagick (Qt reads GIF but cannot write it).
+# Usage: art/make-art.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target draw_art >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/art/draw_art" "$scratch"
+
+cd "$root/art"
+convert "$scratch/skin.png" -interlace GIF skin.gif
+convert "$scratch/preview_frame.png" preview_frame.gif
+convert "$scratch/preview_screen.png" preview_screen.gif
+cp "$scratch/zunkel.ico" zunkel.ico
+identify skin.gif preview_frame.gif preview_screen.gif zunkel.ico

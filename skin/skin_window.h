@@ -1,0 +1,10 @@
+#pragma once
+
+class QLabel;
+class QPixmap;
+class QWidget;
+
+// Turns `window` into a borderless window exactly the size of `skin`, shown by
+// `skinBox` at its top-left corner, and cut to the skin's non-key pixels.
+// Call before the window is first shown.
+void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin);

@@ -1,0 +1,43 @@
+#include "window_drag.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+WindowDrag::WindowDrag(QWidget &window) : QObject(&window), window(window) {}
+
+void WindowDrag::StartWindowDrag(QWidget &pressedWidget, QPoint globalPressPosition)
+{
+    stop();
+    QWindow *handle = window.windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    // No window manager to take the move: follow the pointer ourselves. The
+    // pressed widget keeps receiving the pointer's events until the release.
+    pressed = &pressedWidget;
+    pointerToWindow = globalPressPosition - window.pos();
+    pressed->installEventFilter(this);
+}
+
+bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != pressed)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        window.move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - pointerToWindow);
+        return true;
+    case QEvent::MouseButtonRelease:
+        stop();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void WindowDrag::stop()
+{
+    if (pressed)
+        pressed->removeEventFilter(this);
+    pressed = nullptr;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+class QWidget;
+
+// Moves a window that has no title bar with the pointer.
+class WindowDrag : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowDrag(QWidget &window);
+
+    // Called on a press of any button on `pressed`, a widget inside the
+    // window. Hands the move to the window manager when it takes it; without
+    // one, the window follows the pointer until the button is released.
+    void StartWindowDrag(QWidget &pressed, QPoint globalPressPosition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void stop();
+
+    QWidget &window;
+    QPointer<QWidget> pressed;
+    QPoint pointerToWindow;
+};
