@@ -107,9 +107,10 @@ QImage drawSkin()
     hline(skin, 20, 143, 146, innerDark);
     hline(skin, 20, 143, 147, innerLight);
 
-    // Grips along the top edge and a detached runner left of the panel.
-    for (const auto &[x1, x2, y] : {std::tuple{26, 118, 1}, {40, 104, 0}, {162, 252, 1}, {178, 236, 0}})
-        hline(skin, x1, x2, y, edgeLight);
+    // Grips along the top edge and a detached runner left of the panel; the
+    // picture's own outer border stays black.
+    for (const auto &[x1, x2] : {std::pair{26, 64}, {72, 118}, {162, 206}, {214, 252}})
+        hline(skin, x1, x2, 1, edgeLight);
     for (int x : {1, 2})
         vline(skin, x, 64, 116, x == 1 ? edgeLight : innerLight);
     return skin;
