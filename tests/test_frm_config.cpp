@@ -1,4 +1,5 @@
 #include "frm_config.h"
+#include "recording_platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,17 +9,6 @@
 #include <QTest>
 
 namespace {
-
-class RecordingPlatform final : public DialogPlatform {
-public:
-    void showMessage(QWidget *, const Message &message) override { messages.push_back(message); }
-    void endProgram(int status) override { endStatuses.push_back(status); }
-    double desktopHeight() const override { return height; }
-
-    std::vector<Message> messages;
-    std::vector<int> endStatuses;
-    double height = 768;
-};
 
 const QByteArray DesignedFile("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
 

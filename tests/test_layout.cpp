@@ -1,0 +1,206 @@
+// The designed window as the X server shows it: positions, stacking, colours,
+// fonts and keyboard order. Runs on a private X server (with_xvfb.sh).
+#include "frm_config.h"
+#include "recording_platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The design, in twips relative to each control's parent.
+struct Placement {
+    const char *name;
+    int left, top, width, height;
+};
+constexpr Placement Design[] = {
+    {"lstDisplay", 2445, 675, 1380, 315}, {"cmdExit", 3840, 90, 255, 225},
+    {"picPreview", 240, 495, 1965, 1560}, {"picDisplay", 165, 135, 1635, 1230},
+    {"chkMusic", 615, 2265, 1230, 195},   {"Frame2", 2340, 405, 1575, 1740},
+    {"chkFlat", 120, 990, 1350, 210},     {"chkFiltering", 120, 690, 1395, 225},
+    {"chkFS", 120, 1365, 1380, 330},      {"cmdQuit", 3195, 2205, 705, 360},
+    {"cmdSave", 2430, 2205, 705, 360},    {"imgIcon", 195, 75, 240, 240},
+    {"lblTitle", 495, 90, 1860, 225},
+};
+// Lines run from their first point up to, not including, their last.
+constexpr Placement DesignLines[] = {
+    {"Line3", 120, 1290, 1455 - 120, 15}, {"Line2", 300, 2190, 2160 - 300, 15}, {"Line1", 300, 2205, 2160 - 300, 15}};
+
+QRect pixels(const Placement &p) { return QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
+
+QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void windowIsTheSkinCentred();
+    void controlsWhereDesigned();
+    void stacking();
+    void coloursOnScreen();
+    void fonts();
+    void tabWalksDesignedOrder();
+
+private:
+    QImage screenOfWindow();
+    template <typename T = QWidget> T *control(const QString &name) { return window->findChild<T *>(name); }
+
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    std::unique_ptr<frmConfig> window;
+};
+
+void TestLayout::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QFile file(dir.filePath(SettingsFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+    file.close();
+    window = std::make_unique<frmConfig>(platform, file.fileName());
+    QVERIFY(window->Form_Load());
+    window->showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTest::qWait(200);
+}
+
+QImage TestLayout::screenOfWindow()
+{
+    const QRect frame = window->geometry();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void TestLayout::windowIsTheSkinCentred()
+{
+    QCOMPARE(window->size(), QSize(280, 180));
+    QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Config"));
+    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(control("picMainSkin")->geometry(), QRect(0, 0, 280, 180));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(window->geometry().center(), screen.center());
+    // The close button's corner, the spot a player aims for.
+    QCOMPARE(control("cmdExit")->mapTo(window.get(), QPoint(0, 0)), QPoint(256, 6));
+}
+
+void TestLayout::controlsWhereDesigned()
+{
+    for (const Placement &p : Design) {
+        QWidget *widget = control(p.name);
+        QVERIFY2(widget, p.name);
+        QCOMPARE(widget->geometry(), pixels(p));
+    }
+    QCOMPARE(control("picDisplay")->parentWidget(), control("picPreview"));
+    QCOMPARE(control("chkFS")->parentWidget(), control("Frame2"));
+    QCOMPARE(control("lblTitle")->parentWidget(), control("picMainSkin"));
+    QCOMPARE(control("imgIcon")->parentWidget(), control("picMainSkin"));
+    for (const Placement &p : DesignLines) {
+        const QRect r = control(p.name)->geometry();
+        QCOMPARE(QRect(r.left(), r.top(), r.width(), 1), QRect(p.left / 15, p.top / 15, p.width / 15, 1));
+    }
+}
+
+void TestLayout::stacking()
+{
+    // What the window shows at a point is its topmost control there.
+    auto topAt = [&](QPoint p) {
+        QWidget *w = window->childAt(p);
+        while (w && w->parentWidget() != window.get() && w->objectName().isEmpty())
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    };
+    QCOMPARE(topAt(QPoint(200, 55)), QStringLiteral("lstDisplay")); // over the frame
+    for (const Placement &p : Design) {
+        const QPoint centre = control(p.name)->mapTo(window.get(), control(p.name)->rect().center());
+        QVERIFY2(topAt(centre) != "picMainSkin" || QByteArray(p.name) == "lblTitle"
+                     || QByteArray(p.name) == "imgIcon",
+                 p.name);
+    }
+    QCOMPARE(topAt(QPoint(150, 172)), QStringLiteral("picMainSkin"));
+}
+
+void TestLayout::coloursOnScreen()
+{
+    const QImage shown = screenOfWindow();
+    const QImage skin = QImage(":/art/skin.gif").convertToFormat(QImage::Format_RGB32);
+    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
+    auto at = [&](int x, int y) { return shown.pixelColor(x, y); };
+
+    QCOMPARE(at(166, 151), rgb(0, 192, 0));             // Save's face
+    QCOMPARE(at(217, 151), rgb(0, 192, 0));             // Quit's face
+    QCOMPARE(at(258, 8), rgb(0, 192, 0));               // the close button's face
+    QCOMPARE(at(121, 157), rgb(0, 64, 0));              // Play Music's background
+    QCOMPARE(at(254, 107), rgb(0, 64, 0));              // inside the Graphics frame
+    QCOMPARE(at(18, 135), rgb(0, 64, 0));               // the preview's background
+    QCOMPARE(at(16 + 11 + 50, 33 + 9 + 40), scene.pixelColor(50, 40));
+    QCOMPARE(at(156 + 40, 27 + 86), rgb(255, 255, 255)); // the frame's white line
+    // The title's background is not painted: the skin shows beside its text.
+    QCOMPARE(at(155, 13), skin.pixelColor(155, 13));
+    // The window's own lines lie under the skin.
+    QCOMPARE(at(60, 146), skin.pixelColor(60, 146));
+    QCOMPARE(at(60, 147), skin.pixelColor(60, 147));
+    // The chooser is drawn over the frame: light, not the frame's green.
+    QVERIFY(at(200, 50).lightness() > 200);
+}
+
+void TestLayout::fonts()
+{
+    const QFontInfo title(control("lblTitle")->font());
+    QCOMPARE(title.family(), QStringLiteral("DejaVu Sans Condensed"));
+    QVERIFY(title.bold());
+    QCOMPARE(control("lblTitle")->font().pointSizeF(), 8.25);
+    QVERIFY(QFontInfo(control("cmdSave")->font()).bold());
+    const QFontInfo option(control("chkFiltering")->font());
+    QCOMPARE(option.family(), QStringLiteral("DejaVu Sans Condensed"));
+    QVERIFY(!option.bold());
+    // Every caption fits its control.
+    for (const char *name : {"chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
+        auto *box = control<QCheckBox>(name);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        QVERIFY2(box->fontMetrics().boundingRect(box->text()).width() <= text.width(), name);
+    }
+    auto *title_label = control<QLabel>("lblTitle");
+    QVERIFY(title_label->sizeHint().width() <= title_label->width());
+}
+
+void TestLayout::tabWalksDesignedOrder()
+{
+    const QStringList order{"cmdSave", "cmdQuit", "chkFS",   "chkFiltering",
+                            "chkFlat", "chkMusic", "cmdExit", "lstDisplay"};
+    auto focused = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    // Keys go to the window under the pointer when no window manager runs.
+    const QPoint over = window->mapToGlobal(QPoint(150, 172));
+    QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    control(order.front())->setFocus();
+    QTRY_COMPARE(focused(), order.front());
+    for (int step = 1; step <= order.size(); ++step) {
+        QCOMPARE(QProcess::execute("xdotool", {"key", "Tab"}), 0);
+        QTRY_COMPARE(focused(), order[step % order.size()]);
+    }
+    QCOMPARE(QProcess::execute("xdotool", {"key", "shift+Tab"}), 0);
+    QTRY_COMPARE(focused(), order.back());
+}
+
+QTEST_MAIN(TestLayout)
+#include "test_layout.moc"
