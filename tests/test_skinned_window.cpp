@@ -1,0 +1,247 @@
+// The real tool in a real window on a private X server (with_xvfb.sh), read
+// back through the X server and driven with xdotool as a player would.
+#include "mod_main.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+QString toolPath;
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString xdotool(const QStringList &arguments) { return run("xdotool", arguments); }
+
+// The tool started from a scratch folder with the sample settings beside it.
+class Tool {
+public:
+    explicit Tool(const QStringList &environment = {})
+    {
+        QFile::copy(toolPath, dir.filePath("zunkel-config"));
+        QFile settings(dir.filePath("zunkel.cfg"));
+        if (settings.open(QIODevice::WriteOnly))
+            settings.write("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+        settings.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &entry : environment)
+            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        process.setProcessEnvironment(env);
+        process.start(dir.filePath("zunkel-config"), {});
+        process.waitForStarted();
+        window = xdotool({"search", "--sync", "--all", "--onlyvisible", "--pid",
+                          QString::number(process.processId()), "--name", "^Config$"})
+                     .section('\n', 0, 0);
+    }
+    ~Tool()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    QRect geometry() const
+    {
+        QHash<QString, int> values;
+        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n'))
+            values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
+        return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
+    }
+
+    // Presses a button at a point of the window, moves the pointer by
+    // `offset` in several steps, and releases it there.
+    void drag(QPoint from, QPoint offset, int button = 1) const
+    {
+        const QPoint start = geometry().topLeft() + from;
+        QStringList steps{"mousemove", QString::number(start.x()), QString::number(start.y()), "mousedown",
+                          QString::number(button)};
+        for (int i = 1; i <= 5; ++i) {
+            const QPoint p = start + offset * i / 5;
+            steps << "sleep" << "0.05" << "mousemove" << QString::number(p.x()) << QString::number(p.y());
+        }
+        steps << "sleep" << "0.05" << "mouseup" << QString::number(button);
+        xdotool(steps);
+    }
+
+    QTemporaryDir dir;
+    QProcess process;
+    QString window;
+};
+
+QRegion shapeOf(const QString &window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11->connection();
+    const xcb_shape_get_rectangles_cookie_t cookie =
+        xcb_shape_get_rectangles(connection, window.toUInt(), XCB_SHAPE_SK_BOUNDING);
+    xcb_shape_get_rectangles_reply_t *reply = xcb_shape_get_rectangles_reply(connection, cookie, nullptr);
+    QRegion region;
+    if (!reply)
+        return region;
+    const xcb_rectangle_t *rects = xcb_shape_get_rectangles_rectangles(reply);
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply); ++i)
+        region += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    free(reply);
+    return region;
+}
+
+QRegion scaled(const QRegion &region, int factor)
+{
+    QRegion out;
+    for (const QRect &r : region)
+        out += QRect(r.topLeft() * factor, r.size() * factor);
+    return out;
+}
+
+// A window behind the tool that notes where it was pressed.
+class Backdrop : public QWidget {
+public:
+    QList<QPoint> presses;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override { presses << event->globalPosition().toPoint(); }
+};
+
+bool waitForWindowManager()
+{
+    for (int i = 0; i < 100; ++i) {
+        if (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+} // namespace
+
+class TestSkinnedWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shapeIsTheSkin_data();
+    void shapeIsTheSkin();
+    void cutAwayPartsLetClicksThrough();
+    void closeButtonInTheCorner();
+    void dragsWithoutWindowManager();
+    void dragsUnderWindowManager();
+
+private:
+    QRegion skinRegion;
+};
+
+void TestSkinnedWindow::initTestCase()
+{
+    toolPath = qEnvironmentVariable("ZUNKEL_CONFIG");
+    QVERIFY2(QFile::exists(toolPath), "ZUNKEL_CONFIG names the tool to test");
+    Q_INIT_RESOURCE(art);
+    skinRegion = BuildSkinRegion(QImage(":/art/skin.gif"));
+    QVERIFY(!skinRegion.isEmpty());
+}
+
+void TestSkinnedWindow::shapeIsTheSkin_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("scale 1") << 1;
+    QTest::newRow("scale 2") << 2;
+}
+
+void TestSkinnedWindow::shapeIsTheSkin()
+{
+    QFETCH(int, scale);
+    Tool tool({QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale)});
+    QVERIFY(!tool.window.isEmpty());
+    QCOMPARE(tool.geometry().size(), QSize(280, 180) * scale);
+    const QRegion shape = shapeOf(tool.window);
+    const QRegion expected = scaled(skinRegion, scale);
+    QVERIFY2((shape ^ expected).isEmpty(),
+             qPrintable(QStringLiteral("%1 rectangles differ").arg((shape ^ expected).rectCount())));
+}
+
+void TestSkinnedWindow::cutAwayPartsLetClicksThrough()
+{
+    Backdrop backdrop;
+    backdrop.setWindowFlag(Qt::FramelessWindowHint);
+    backdrop.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    backdrop.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
+
+    Tool tool;
+    const QRect frame = tool.geometry();
+    const QPoint cutAway = frame.topLeft() + QPoint(1, 1);
+    const QPoint panel = frame.topLeft() + QPoint(150, 172);
+    xdotool({"mousemove", QString::number(panel.x()), QString::number(panel.y()), "click", "1"});
+    xdotool({"mousemove", QString::number(cutAway.x()), QString::number(cutAway.y()), "click", "1"});
+    QTRY_COMPARE(backdrop.presses, QList<QPoint>{cutAway});
+    QCOMPARE(tool.geometry(), frame);
+}
+
+void TestSkinnedWindow::closeButtonInTheCorner()
+{
+    Tool tool;
+    const QPoint corner = tool.geometry().topLeft() + QPoint(256, 6);
+    xdotool({"mousemove", QString::number(corner.x()), QString::number(corner.y()), "click", "1"});
+    QVERIFY(tool.process.waitForFinished(10000));
+    QCOMPARE(tool.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.process.exitCode(), 0);
+}
+
+void TestSkinnedWindow::dragsWithoutWindowManager()
+{
+    Tool tool;
+    QRect frame = tool.geometry();
+
+    tool.drag(QPoint(100, 12), QPoint(-60, 40)); // the title
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(-60, 40));
+    frame = tool.geometry();
+
+    tool.drag(QPoint(150, 172), QPoint(30, -20), 3); // the bare skin, another button
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(30, -20));
+    frame = tool.geometry();
+
+    // The icon, the preview, the frame and a button are no handles.
+    for (const QPoint &control : {QPoint(20, 12), QPoint(80, 80), QPoint(254, 107), QPoint(236, 159)}) {
+        tool.drag(control, QPoint(25, 25));
+        QTest::qWait(200);
+        QCOMPARE(tool.geometry(), frame);
+    }
+}
+
+void TestSkinnedWindow::dragsUnderWindowManager()
+{
+    QProcess openbox;
+    openbox.start("openbox", {"--sm-disable"});
+    QVERIFY(openbox.waitForStarted());
+    QVERIFY(waitForWindowManager());
+    {
+        Tool tool;
+        QTest::qWait(300); // let the window manager place it
+        const QRect frame = tool.geometry();
+        QCOMPARE(frame.size(), QSize(280, 180));
+        tool.drag(QPoint(100, 12), QPoint(70, 50));
+        // The window manager moves the window when the button is released.
+        QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(70, 50));
+
+        const QRect after = tool.geometry();
+        tool.drag(QPoint(254, 107), QPoint(25, 25));
+        QTest::qWait(300);
+        QCOMPARE(tool.geometry(), after);
+    }
+    openbox.terminate();
+    openbox.waitForFinished();
+}
+
+QTEST_MAIN(TestSkinnedWindow)
+#include "test_skinned_window.moc"
