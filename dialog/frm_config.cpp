@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QResource>
 #include <QScreen>
 
 // The pictures and fonts are compiled into a static library, whose resources
@@ -17,8 +18,13 @@ static void loadArtAndFonts()
     static const bool loaded = [] {
         Q_INIT_RESOURCE(art);
         Q_INIT_RESOURCE(fonts);
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"));
+        for (const QString &font : {QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"),
+                                    QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf")}) {
+            // Read in place from the executable, without a copy on the heap.
+            const QResource resource(font);
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size()));
+        }
         return true;
     }();
     Q_UNUSED(loaded);
