@@ -16,11 +16,13 @@
 #include <cstdio>
 #include <set>
 
-namespace {
+namespace
+{
 
 QColor mix(QColor a, QColor b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
@@ -49,7 +51,8 @@ void bevel(QImage &image, const QRect &r, int radius, QColor light, QColor dark)
             if (!insideRounded(x, y, r, radius))
                 continue;
             const bool up = !insideRounded(x, y - 1, r, radius), left = !insideRounded(x - 1, y, r, radius);
-            const bool down = !insideRounded(x, y + 1, r, radius), right = !insideRounded(x + 1, y, r, radius);
+            const bool down = !insideRounded(x, y + 1, r, radius),
+                       right = !insideRounded(x + 1, y, r, radius);
             if (down || right)
                 image.setPixelColor(x, y, dark);
             else if (up || left)
@@ -153,7 +156,8 @@ QImage drawPreviewScreen()
         hline(scene, 0, 108, y, c);
     }
     // Stars in the dark part of the sky.
-    for (const auto &[x, y] : {std::pair{8, 4}, {23, 11}, {41, 3}, {60, 9}, {87, 5}, {99, 14}, {15, 19}, {72, 17}})
+    for (const auto &[x, y] :
+         {std::pair{8, 4}, {23, 11}, {41, 3}, {60, 9}, {87, 5}, {99, 14}, {15, 19}, {72, 17}})
         scene.setPixelColor(x, y, QColor(255, 255, 220));
     // A striped setting sun.
     const QPoint sun(72, 34);
@@ -162,7 +166,8 @@ QImage drawPreviewScreen()
             const int dx = x - sun.x(), dy = y - sun.y();
             if (dx * dx + dy * dy > 16 * 16 || (y > sun.y() - 4 && (y - sun.y()) % 4 == 0))
                 continue;
-            scene.setPixelColor(x, y, mix(QColor(255, 240, 120), QColor(255, 90, 60), (y - sun.y() + 16) / 24.0));
+            scene.setPixelColor(x, y,
+                                mix(QColor(255, 240, 120), QColor(255, 90, 60), (y - sun.y() + 16) / 24.0));
         }
     // Two ranges of hills.
     for (int x = 0; x < 109; ++x) {
@@ -197,7 +202,8 @@ QImage drawPreviewScreen()
         for (int x = hero.x() - 9; x <= hero.x() + 9; ++x) {
             const int dx = x - hero.x(), dy = y - hero.y();
             if (dx * dx + dy * dy <= 81)
-                scene.setPixelColor(x, y, mix(QColor(170, 255, 120), QColor(20, 130, 20), (dx + dy + 18) / 36.0));
+                scene.setPixelColor(x, y,
+                                    mix(QColor(170, 255, 120), QColor(20, 130, 20), (dx + dy + 18) / 36.0));
         }
     hline(scene, 32, 48, 76, QColor(0, 20, 6));
     hline(scene, 34, 46, 77, QColor(0, 20, 6));
@@ -277,7 +283,8 @@ QByteArray encodeIcon(const QList<QImage> &images)
     auto rowBytes = [](int bits) { return ((bits + 31) / 32) * 4; };
     quint32 offset = 6 + 16 * quint32(images.size());
     for (const QImage &image : images) {
-        const quint32 size = 40 + 256 * 4 + image.height() * (rowBytes(image.width() * 8) + rowBytes(image.width()));
+        const quint32 size =
+            40 + 256 * 4 + image.height() * (rowBytes(image.width() * 8) + rowBytes(image.width()));
         out << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0) << quint16(1)
             << quint16(8) << size << offset;
         offset += size;
@@ -285,7 +292,8 @@ QByteArray encodeIcon(const QList<QImage> &images)
     for (const QImage &image : images) {
         const int w = image.width(), h = image.height();
         out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(8) << quint32(0)
-            << quint32(h * (rowBytes(w * 8) + rowBytes(w))) << qint32(0) << qint32(0) << quint32(256) << quint32(0);
+            << quint32(h * (rowBytes(w * 8) + rowBytes(w))) << qint32(0) << qint32(0) << quint32(256)
+            << quint32(0);
         for (int i = 0; i < 256; ++i) {
             const QRgb c = i < image.colorCount() ? image.color(i) : 0;
             out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
@@ -332,10 +340,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool ok = save(indexed(drawSkin(), 256), out.filePath("skin.png"))
-        && save(indexed(drawPreviewFrame(), 8, qRgb(255, 0, 255)), out.filePath("preview_frame.png"))
-        && save(indexed(drawPreviewScreen(), 256), out.filePath("preview_screen.png"))
-        && writeFile(encodeIcon({indexed(drawIcon(32), 256), indexed(drawIcon(16), 256)}),
-                     out.filePath("zunkel.ico"));
+    const bool ok =
+        save(indexed(drawSkin(), 256), out.filePath("skin.png")) &&
+        save(indexed(drawPreviewFrame(), 8, qRgb(255, 0, 255)), out.filePath("preview_frame.png")) &&
+        save(indexed(drawPreviewScreen(), 256), out.filePath("preview_screen.png")) &&
+        writeFile(encodeIcon({indexed(drawIcon(32), 256), indexed(drawIcon(16), 256)}),
+                  out.filePath("zunkel.ico"));
     return ok ? 0 : 1;
 }

@@ -14,7 +14,8 @@
 #include <functional>
 #include <vector>
 
-namespace {
+namespace
+{
 
 QRegion qtMaskRoute(const QImage &skin)
 {

@@ -1,8 +1,8 @@
 // Start-up harness: the tool's real window with its skin and the settings
 // beside this executable, shown, ending at its first painted frame.
 #include "dialog_platform.h"
-#include "frm_config.h"
 #include "first_frame.h"
+#include "frm_config.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,8 +7,9 @@ class QWidget;
 
 // What the window asks of the desktop: message boxes, ending the process and
 // the screen's height. Behaviour tests put a recording stand-in here.
-class DialogPlatform {
-public:
+class DialogPlatform
+{
+  public:
     struct Message {
         QMessageBox::Icon icon;
         QString title;
@@ -27,8 +28,9 @@ public:
     virtual double desktopHeight() const = 0;
 };
 
-class SystemPlatform final : public DialogPlatform {
-public:
+class SystemPlatform final : public DialogPlatform
+{
+  public:
     void showMessage(QWidget *parent, const Message &message) override;
     [[noreturn]] void endProgram(int status) override;
     double desktopHeight() const override;

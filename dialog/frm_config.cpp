@@ -30,7 +30,8 @@ static void loadArtAndFonts()
     Q_UNUSED(loaded);
 }
 
-namespace {
+namespace
+{
 
 const QString SkinPicture = QStringLiteral(":/art/skin.gif");
 const QString FileErrorText = QStringLiteral("Sorry, config file not found");

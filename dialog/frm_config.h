@@ -8,17 +8,19 @@
 
 #include <memory>
 
-namespace Ui {
+namespace Ui
+{
 class frmConfig;
 }
 class QMouseEvent;
 
 // The configuration window: loads the game's settings into its controls and
 // writes them back on Save.
-class frmConfig : public QWidget {
+class frmConfig : public QWidget
+{
     Q_OBJECT
 
-public:
+  public:
     frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *parent = nullptr);
     ~frmConfig() override;
 
@@ -27,16 +29,16 @@ public:
     bool Form_Load();
     void showCentred();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private slots:
+  private slots:
     void cmdSave_Click();
     void cmdQuit_Click();
     void cmdExit_Click();
     void lstDisplay_Change(const QString &text);
 
-private:
+  private:
     void lblTitle_MouseDown(QMouseEvent *event);
     void picMainSkin_MouseDown(QMouseEvent *event);
     bool LoadSettings();

@@ -11,7 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 constexpr int FieldCount = 7;
 
@@ -24,8 +25,9 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-class FieldReader {
-public:
+class FieldReader
+{
+  public:
     enum class Status { Ok, EndOfInput, TooLong };
 
     explicit FieldReader(QByteArrayView text) : text_(text) {}
@@ -46,7 +48,7 @@ public:
         return Status::Ok;
     }
 
-private:
+  private:
     bool atEnd() const { return pos_ >= text_.size(); }
 
     void skipBlanks()
@@ -130,8 +132,8 @@ bool readsBackBare(QByteArrayView value)
 {
     if (value.isEmpty())
         return true;
-    return !value.contains(',') && !value.contains('\r') && !value.contains('\n')
-        && value.front() != '"' && !isBlank(value.front()) && !isBlank(value.back());
+    return !value.contains(',') && !value.contains('\r') && !value.contains('\n') && value.front() != '"' &&
+           !isBlank(value.front()) && !isBlank(value.back());
 }
 
 std::optional<QByteArray> encodeField(QByteArrayView value)
@@ -197,7 +199,8 @@ ParseResult readSettingsFile(const QString &path)
         ::close(fd);
         return {std::nullopt, {file.errorString()}};
     }
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(fd, &info) != 0)
         return {std::nullopt, {systemReason(errno)}};
     if (!S_ISREG(info.st_mode))

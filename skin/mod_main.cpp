@@ -4,7 +4,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A row of 32-bit pixels compared with the key colour, alpha ignored.
 struct RgbRow {
@@ -59,8 +60,7 @@ struct IndexedRow {
 };
 
 // One rectangle per run of non-key pixels, rows top to bottom, runs left to right.
-template <typename RowAt>
-std::vector<QRect> collectRuns(int width, int height, RowAt rowAt)
+template <typename RowAt> std::vector<QRect> collectRuns(int width, int height, RowAt rowAt)
 {
     std::vector<QRect> runs;
     for (int y = 0; y < height; ++y) {
@@ -88,8 +88,9 @@ QRegion BuildSkinRegion(const QImage &skin)
         std::array<bool, 256> keyEntries{};
         for (int i = 0; i < palette.size() && i < 256; ++i)
             keyEntries[size_t(i)] = (palette[i] & RGB_MASK) == key;
-        runs = collectRuns(skin.width(), skin.height(),
-                           [&](int y) { return IndexedRow{skin.constScanLine(y), &keyEntries}; });
+        runs = collectRuns(skin.width(), skin.height(), [&](int y) {
+            return IndexedRow{skin.constScanLine(y), &keyEntries};
+        });
     } else {
         // 32-bit pixels are read as they are; other formats, premultiplied
         // alpha among them (it alters the colours), are converted once.

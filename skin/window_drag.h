@@ -7,10 +7,11 @@
 class QWidget;
 
 // Moves a window that has no title bar with the pointer.
-class WindowDrag : public QObject {
+class WindowDrag : public QObject
+{
     Q_OBJECT
 
-public:
+  public:
     explicit WindowDrag(QWidget &window);
 
     // Called on a press of any button on `pressed`, a widget inside the
@@ -18,10 +19,10 @@ public:
     // one, the window follows the pointer until the button is released.
     void StartWindowDrag(QWidget &pressed, QPoint globalPressPosition);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void stop();
 
     QWidget &window;

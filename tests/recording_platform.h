@@ -5,8 +5,9 @@
 #include <vector>
 
 // Records what the window asks of the desktop instead of doing it.
-class RecordingPlatform final : public DialogPlatform {
-public:
+class RecordingPlatform final : public DialogPlatform
+{
+  public:
     void showMessage(QWidget *, const Message &message) override { messages.push_back(message); }
     void endProgram(int status) override { endStatuses.push_back(status); }
     double desktopHeight() const override { return height; }

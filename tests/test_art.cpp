@@ -5,7 +5,8 @@
 
 #include <set>
 
-namespace {
+namespace
+{
 
 QImage load(const QString &path)
 {
@@ -62,10 +63,11 @@ QByteArray bytesOf(const QString &path)
 
 } // namespace
 
-class TestArt : public QObject {
+class TestArt : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { Q_INIT_RESOURCE(art); }
     void skin();
     void previewFrame();

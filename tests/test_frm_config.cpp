@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QByteArray DesignedFile("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
 
@@ -43,10 +44,11 @@ struct Fixture {
 
 } // namespace
 
-class TestFrmConfig : public QObject {
+class TestFrmConfig : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void loadShowsStoredSettings();
     void loadKeepsWhatTheTableLacks();
     void missingFileEndsBeforeShowing();
@@ -175,8 +177,9 @@ void TestFrmConfig::warningFollowsChoicesOnly()
     const DialogPlatform::Message &box = f.platform.messages.front();
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.title, QStringLiteral("Config"));
-    QCOMPARE(box.text, QStringLiteral("You chose a display size that, when windowed, will be bigger than your "
-                                      "desktop. Either select a lower resolution or switch to full screen."));
+    QCOMPARE(box.text,
+             QStringLiteral("You chose a display size that, when windowed, will be bigger than your "
+                            "desktop. Either select a lower resolution or switch to full screen."));
 
     f.control<QCheckBox>("chkFS")->click();
     f.control<QCheckBox>("chkFS")->click();

@@ -12,12 +12,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-GameSettings designedExample()
+namespace
 {
-    return {"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
-}
+
+GameSettings designedExample() { return {"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"}; }
 
 QByteArray fileBytes(const QString &path)
 {
@@ -34,8 +32,9 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 // Lowers the file size limit for this process, as a full disk would stop a
 // write, and puts it back afterwards.
-class FileSizeLimit {
-public:
+class FileSizeLimit
+{
+  public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
@@ -50,7 +49,7 @@ public:
         std::signal(SIGXFSZ, previousHandler_);
     }
 
-private:
+  private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
@@ -59,10 +58,11 @@ private:
 
 Q_DECLARE_METATYPE(GameSettings)
 
-class TestGameSettings : public QObject {
+class TestGameSettings : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void parse_data();
     void parse();
     void parseFailures_data();
@@ -85,8 +85,8 @@ void TestGameSettings::parse_data()
     QTest::addColumn<GameSettings>("expected");
 
     const GameSettings example = designedExample();
-    QTest::newRow("as written, CR LF") << QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n")
-                                       << example;
+    QTest::newRow("as written, CR LF")
+        << QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n") << example;
     QTest::newRow("LF ends") << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0\n") << example;
     QTest::newRow("lone CR ends") << QByteArray("FALSE\r640\r480\rTRUE\rFALSE\rFALSE\r0\r") << example;
     QTest::newRow("no final line end") << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n0") << example;
@@ -184,8 +184,8 @@ void TestGameSettings::serialize_data()
     QTest::newRow("comma quoted") << QByteArray("a,b") << QByteArray("\"a,b\"\r\n");
     QTest::newRow("leading blank quoted") << QByteArray(" a") << QByteArray("\" a\"\r\n");
     QTest::newRow("trailing tab quoted") << QByteArray("a\t") << QByteArray("\"a\t\"\r\n");
-    QTest::newRow("bytes outside ASCII as they are") << QByteArrayLiteral("\xe9\xff\x00")
-                                                     << QByteArrayLiteral("\xe9\xff\x00\r\n");
+    QTest::newRow("bytes outside ASCII as they are")
+        << QByteArrayLiteral("\xe9\xff\x00") << QByteArrayLiteral("\xe9\xff\x00\r\n");
 }
 
 void TestGameSettings::serialize()
@@ -228,7 +228,8 @@ void TestGameSettings::roundTripOfRandomInput()
         const std::optional<QByteArray> written = serializeSettings(*first.settings);
         QVERIFY2(written, text.toPercentEncoding().constData());
         const ParseResult second = parseSettings(*written);
-        QVERIFY2(second.settings && *second.settings == *first.settings, text.toPercentEncoding().constData());
+        QVERIFY2(second.settings && *second.settings == *first.settings,
+                 text.toPercentEncoding().constData());
         QCOMPARE(serializeSettings(*second.settings), written);
     }
     QVERIFY(parsed > 1000);
@@ -293,7 +294,8 @@ void TestGameSettings::writeReplacesAndKeepsModeAndLink()
     QCOMPARE(writeSettingsFile(path, designedExample()), std::nullopt);
     QCOMPARE(fileBytes(path), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
     QCOMPARE(QFileInfo(path).symLinkTarget(), target);
-    struct stat info {};
+    struct stat info {
+    };
     QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
@@ -312,7 +314,8 @@ void TestGameSettings::failedWriteKeepsOldFile()
         QCOMPARE(error->reason, QStringLiteral("File too large"));
     }
     QCOMPARE(fileBytes(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{SettingsFileName});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{SettingsFileName});
 
     GameSettings unwritable = designedExample();
     unwritable.Extra = "line\nbreak";

@@ -16,7 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // The design, in twips relative to each control's parent.
 struct Placement {
@@ -33,8 +34,9 @@ constexpr Placement Design[] = {
     {"lblTitle", 495, 90, 1860, 225},
 };
 // Lines run from their first point up to, not including, their last.
-constexpr Placement DesignLines[] = {
-    {"Line3", 120, 1290, 1455 - 120, 15}, {"Line2", 300, 2190, 2160 - 300, 15}, {"Line1", 300, 2205, 2160 - 300, 15}};
+constexpr Placement DesignLines[] = {{"Line3", 120, 1290, 1455 - 120, 15},
+                                     {"Line2", 300, 2190, 2160 - 300, 15},
+                                     {"Line1", 300, 2205, 2160 - 300, 15}};
 
 QRect pixels(const Placement &p) { return QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
 
@@ -42,10 +44,11 @@ QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 } // namespace
 
-class TestLayout : public QObject {
+class TestLayout : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void windowIsTheSkinCentred();
     void controlsWhereDesigned();
@@ -54,7 +57,7 @@ private slots:
     void fonts();
     void tabWalksDesignedOrder();
 
-private:
+  private:
     QImage screenOfWindow();
     template <typename T = QWidget> T *control(const QString &name) { return window->findChild<T *>(name); }
 
@@ -129,8 +132,8 @@ void TestLayout::stacking()
     QCOMPARE(topAt(QPoint(200, 55)), QStringLiteral("lstDisplay")); // over the frame
     for (const Placement &p : Design) {
         const QPoint centre = control(p.name)->mapTo(window.get(), control(p.name)->rect().center());
-        QVERIFY2(topAt(centre) != "picMainSkin" || QByteArray(p.name) == "lblTitle"
-                     || QByteArray(p.name) == "imgIcon",
+        QVERIFY2(topAt(centre) != "picMainSkin" || QByteArray(p.name) == "lblTitle" ||
+                     QByteArray(p.name) == "imgIcon",
                  p.name);
     }
     QCOMPARE(topAt(QPoint(150, 172)), QStringLiteral("picMainSkin"));
@@ -143,12 +146,12 @@ void TestLayout::coloursOnScreen()
     const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
     auto at = [&](int x, int y) { return shown.pixelColor(x, y); };
 
-    QCOMPARE(at(166, 151), rgb(0, 192, 0));             // Save's face
-    QCOMPARE(at(217, 151), rgb(0, 192, 0));             // Quit's face
-    QCOMPARE(at(258, 8), rgb(0, 192, 0));               // the close button's face
-    QCOMPARE(at(121, 157), rgb(0, 64, 0));              // Play Music's background
-    QCOMPARE(at(254, 107), rgb(0, 64, 0));              // inside the Graphics frame
-    QCOMPARE(at(18, 135), rgb(0, 64, 0));               // the preview's background
+    QCOMPARE(at(166, 151), rgb(0, 192, 0)); // Save's face
+    QCOMPARE(at(217, 151), rgb(0, 192, 0)); // Quit's face
+    QCOMPARE(at(258, 8), rgb(0, 192, 0));   // the close button's face
+    QCOMPARE(at(121, 157), rgb(0, 64, 0));  // Play Music's background
+    QCOMPARE(at(254, 107), rgb(0, 64, 0));  // inside the Graphics frame
+    QCOMPARE(at(18, 135), rgb(0, 64, 0));   // the preview's background
     QCOMPARE(at(16 + 11 + 50, 33 + 9 + 40), scene.pixelColor(50, 40));
     QCOMPARE(at(156 + 40, 27 + 86), rgb(255, 255, 255)); // the frame's white line
     // The title's background is not painted: the skin shows beside its text.
@@ -184,9 +187,11 @@ void TestLayout::fonts()
 
 void TestLayout::tabWalksDesignedOrder()
 {
-    const QStringList order{"cmdSave", "cmdQuit", "chkFS",   "chkFiltering",
+    const QStringList order{"cmdSave", "cmdQuit",  "chkFS",   "chkFiltering",
                             "chkFlat", "chkMusic", "cmdExit", "lstDisplay"};
-    auto focused = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    auto focused = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
     // Keys go to the window under the pointer when no window manager runs.
     const QPoint over = window->mapToGlobal(QPoint(150, 172));
     QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});

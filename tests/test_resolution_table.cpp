@@ -2,10 +2,11 @@
 
 #include <QTest>
 
-class TestResolutionTable : public QObject {
+class TestResolutionTable : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void labelForStoredWidth();
     void chosenLabelSetsBothTexts();
     void desktopFit_data();

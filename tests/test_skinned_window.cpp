@@ -12,7 +12,8 @@
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
-namespace {
+namespace
+{
 
 QString toolPath;
 
@@ -27,8 +28,9 @@ QString run(const QString &program, const QStringList &arguments)
 QString xdotool(const QStringList &arguments) { return run("xdotool", arguments); }
 
 // The tool started from a scratch folder with the sample settings beside it.
-class Tool {
-public:
+class Tool
+{
+  public:
     explicit Tool(const QStringList &environment = {})
     {
         QFile::copy(toolPath, dir.filePath("zunkel-config"));
@@ -69,9 +71,13 @@ public:
                           QString::number(button)};
         for (int i = 1; i <= 5; ++i) {
             const QPoint p = start + offset * i / 5;
-            steps << "sleep" << "0.05" << "mousemove" << QString::number(p.x()) << QString::number(p.y());
+            steps << "sleep"
+                  << "0.05"
+                  << "mousemove" << QString::number(p.x()) << QString::number(p.y());
         }
-        steps << "sleep" << "0.05" << "mouseup" << QString::number(button);
+        steps << "sleep"
+              << "0.05"
+              << "mouseup" << QString::number(button);
         xdotool(steps);
     }
 
@@ -106,11 +112,12 @@ QRegion scaled(const QRegion &region, int factor)
 }
 
 // A window behind the tool that notes where it was pressed.
-class Backdrop : public QWidget {
-public:
+class Backdrop : public QWidget
+{
+  public:
     QList<QPoint> presses;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override { presses << event->globalPosition().toPoint(); }
 };
 
@@ -126,10 +133,11 @@ bool waitForWindowManager()
 
 } // namespace
 
-class TestSkinnedWindow : public QObject {
+class TestSkinnedWindow : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void shapeIsTheSkin_data();
     void shapeIsTheSkin();
@@ -138,7 +146,7 @@ private slots:
     void dragsWithoutWindowManager();
     void dragsUnderWindowManager();
 
-private:
+  private:
     QRegion skinRegion;
 };
 

@@ -15,7 +15,7 @@ box=$(find_window "$tool_pid" Error)
 [[ $(window_count "$tool_pid" Config) == 0 ]] || fail "the window showed although nothing was read"
 press_on "$box" Return
 status=$(wait_exit "$tool_pid")
-[[ $status != 0 ]] || fail "a failed start ended with status 0"
+[[ $status == 1 ]] || fail "a failed start ended with status $status, not 1"
 [[ ! -e "$dir/zunkel.cfg" ]] || fail "a settings file was created"
 rm -rf "$dir"
 
@@ -35,7 +35,7 @@ click "$window" 185 159         # Save
 box=$(find_window "$tool_pid" Error)
 press_on "$box" Return
 status=$(wait_exit "$tool_pid")
-[[ $status != 0 ]] || fail "a failed save ended with status 0"
+[[ $status == 1 ]] || fail "a failed save ended with status $status, not 1"
 cmp "$dir/zunkel.cfg" "$sample" || fail "the failed save changed the file"
 [[ $(ls -A "$dir") == $'zunkel-config\nzunkel.cfg' ]] || fail "stray files: $(ls -A "$dir")"
 echo "file failures: passed"
