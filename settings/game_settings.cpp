@@ -1,7 +1,9 @@
 #include "game_settings.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <array>
@@ -108,6 +110,21 @@ class FieldReader
     bool terminatorAllowed_ = true;
 };
 
+// QSaveFile gives its temporary file the old file's mode but ignores a
+// failure to; the player's file must not come back with other permissions.
+// Returns 0 or the errno of the failed change.
+int keepMode(const QString &path, int fd)
+{
+    struct stat old {}, fresh {};
+    if (::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return 0; // a new file: the default mode is right
+    if (::fstat(fd, &fresh) != 0)
+        return errno;
+    if ((old.st_mode & 07777) != (fresh.st_mode & 07777) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return errno;
+    return 0;
+}
+
 // Returns 0 or the errno of the failed write.
 int writeAll(int fd, QByteArrayView bytes)
 {
@@ -146,6 +163,20 @@ std::optional<QByteArray> encodeField(QByteArrayView value)
     return '"' + value.toByteArray() + '"';
 }
 
+// A save links its finished temporary file in as "<name>.XXXXXX" and then
+// renames it over the file. A save killed between the two leaves that name
+// behind; the next save that succeeds clears such leftovers away.
+void removeLeftoverTemporaries(const QFileInfo &target)
+{
+    const QRegularExpression leftover(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName()) + "\\.[A-Za-z0-9]{6}"));
+    QDir directory = target.absoluteDir();
+    for (const QFileInfo &entry : directory.entryInfoList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden)) {
+        if (!entry.isSymLink() && leftover.match(entry.fileName()).hasMatch())
+            directory.remove(entry.fileName());
+    }
+}
+
 } // namespace
 
 bool isFlagSet(QByteArrayView text) { return text == FlagTrue; }
@@ -154,6 +185,10 @@ QByteArray flagText(bool set) { return (set ? FlagTrue : FlagFalse).toByteArray(
 
 ParseResult parseSettings(QByteArrayView text)
 {
+    // An editor may put a byte-order mark first; it is no part of the value,
+    // and left there it would turn a "TRUE" into something else.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
     GameSettings settings;
     FieldReader reader(text);
     int index = 0;
@@ -228,6 +263,10 @@ std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSe
     // buffer until commit(), which then reports success on a full disk for a
     // file it installed empty. Here every failure is seen, with its reason.
     // commit() syncs as well but ignores a failed sync, hence the own one.
+    if (const int error = keepMode(path, file.handle()); error != 0) {
+        file.cancelWriting();
+        return SettingsError{systemReason(error)};
+    }
     if (const int error = writeAll(file.handle(), *bytes); error != 0 || ::fdatasync(file.handle()) != 0) {
         const QString reason = systemReason(error != 0 ? error : errno);
         file.cancelWriting();
@@ -236,10 +275,11 @@ std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSe
     if (!file.commit())
         return SettingsError{file.errorString()};
 
+    const QFileInfo target(QFileInfo(path).canonicalFilePath());
+    removeLeftoverTemporaries(target);
     // Make the rename itself durable. The new content is already in place, so
     // a failure here cannot be undone and is not reported.
-    const QString directory = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
-    const int dirFd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);

@@ -19,23 +19,38 @@ status=$(wait_exit "$tool_pid")
 [[ ! -e "$dir/zunkel.cfg" ]] || fail "a settings file was created"
 rm -rf "$dir"
 
-# A folder the player may not write to. Root ignores permissions, so the tool
-# runs as an ordinary user here.
-dir=$(make_tool_dir "$tool" "$sample")
-chmod 555 "$dir"
-chmod 644 "$dir/zunkel.cfg"
+# Root ignores permissions, so from here the tool runs as an ordinary user.
 runtime=$(mktemp -d)
 chown nobody "$runtime"
 chmod 700 "$runtime"
 trap 'rm -rf "$dir" "$runtime"' EXIT
-start_tool "$dir" env XDG_RUNTIME_DIR="$runtime" setpriv --reuid=65534 --regid=65534 --clear-groups
-window=$(find_window "$tool_pid" Config)
-click "$window" 47 157          # Play Music, so that the save would change the file
-click "$window" 185 159         # Save
+as_player=(env XDG_RUNTIME_DIR="$runtime" setpriv --reuid=65534 --regid=65534 --clear-groups)
+
+# A folder the player may not write to.
+dir=$(make_tool_dir "$tool" "$sample")
+chmod 555 "$dir"
+chmod 644 "$dir/zunkel.cfg"
+start_tool "$dir" "${as_player[@]}"
+save_fails_cleanly "$dir" "$sample" "$tool_pid"
+rm -rf "$dir"
+
+# A settings file the player may not write to, in a folder they may.
+dir=$(make_tool_dir "$tool" "$sample")
+chown nobody "$dir" "$dir/zunkel.cfg"
+chmod 444 "$dir/zunkel.cfg"
+start_tool "$dir" "${as_player[@]}"
+save_fails_cleanly "$dir" "$sample" "$tool_pid"
+[[ $(stat -c %a "$dir/zunkel.cfg") == 444 ]] || fail "the read-only file's mode changed"
+rm -rf "$dir"
+
+# A settings file the player may not read: only the error box, at start.
+dir=$(make_tool_dir "$tool" "$sample")
+chmod 000 "$dir/zunkel.cfg"
+start_tool "$dir" "${as_player[@]}"
 box=$(find_window "$tool_pid" Error)
+[[ $(window_count "$tool_pid" Config) == 0 ]] || fail "the window showed although nothing was read"
 press_on "$box" Return
 status=$(wait_exit "$tool_pid")
-[[ $status == 1 ]] || fail "a failed save ended with status $status, not 1"
-cmp "$dir/zunkel.cfg" "$sample" || fail "the failed save changed the file"
-[[ $(ls -A "$dir") == $'zunkel-config\nzunkel.cfg' ]] || fail "stray files: $(ls -A "$dir")"
+[[ $status == 1 ]] || fail "an unreadable file ended the tool with status $status, not 1"
+cmp "$dir/zunkel.cfg" "$sample" || fail "the unreadable file changed"
 echo "file failures: passed"

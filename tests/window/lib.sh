@@ -71,3 +71,31 @@ wait_for_content() {
     sleep 0.1
   done
 }
+
+# tool_process DIR: the tool's own process id, also when a tracer started it.
+tool_process() {
+  local pid waited=0
+  until pid=$(pgrep -n -x -f "$1/zunkel-config"); do
+    ((waited++ < 100)) || fail "the tool did not start"
+    sleep 0.1
+  done
+  echo "$pid"
+}
+
+# save_fails_cleanly DIR OLD_CONTENT_FILE [PROCESS]: presses Save, expects the
+# error box, answers it, and checks that the tool ended with status 1, the file
+# kept its old bytes and no temporary file was left.
+save_fails_cleanly() {
+  local dir=$1 old=$2 pid=${3:-$(tool_process "$1")} window box status
+  window=$(find_window "$pid" Config)
+  click "$window" 47 157          # Play Music, so that a save would change the file
+  click "$window" 185 159         # Save
+  box=$(find_window "$pid" Error)
+  press_on "$box" Return
+  status=$(wait_exit "$tool_pid")
+  [[ $status == 1 ]] || fail "a failed save ended with status $status, not 1"
+  cmp "$dir/zunkel.cfg" "$old" || fail "the failed save changed the file"
+  local left
+  left=$(ls -A "$dir" | grep -v -x -e zunkel-config -e zunkel.cfg -e filler || true)
+  [[ -z $left ]] || fail "the failed save left behind: $left"
+}

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Kills a save at every system call it makes, and then at random calls during
+# runs of many saves: the settings file must always be complete, either as it
+# was or as it became, the next start must read it, and the next save must
+# leave no temporary file behind.
+# Usage: kill_during_save.sh SAVE_HARNESS [KILLS]
+set -euo pipefail
+harness=$1
+wanted_kills=${2:-1000}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dir=$work/game
+mkdir "$dir"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The file after n saves from the sample.
+state() {
+  if (($1 % 2)); then printf 'FALSE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n%d\r\n' "$1"
+  else printf 'FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n%d\r\n' "$1"; fi
+}
+
+# check_state LOW HIGH: the file is one whole state between the two; prints it.
+check_state() {
+  local n
+  n=$(tail -c 12 "$dir/zunkel.cfg" | tr -d '\r' | tail -n 1)
+  [[ $n =~ ^[0-9]+$ ]] && ((n >= $1 && n <= $2)) && cmp -s "$dir/zunkel.cfg" <(state "$n") \
+    || { od -c "$dir/zunkel.cfg" | head >&2; fail "torn or unexpected file after a kill (wanted $1..$2)"; }
+  echo "$n"
+}
+
+# after_kill LOW HIGH: the file is whole, the next start reads it, and the next
+# save clears any leftover; prints the state reached.
+after_kill() {
+  local n
+  n=$(check_state "$1" "$2")
+  "$harness" "$dir" 1 || fail "the next start could not read or save the file"
+  [[ $(ls -A "$dir") == zunkel.cfg ]] || fail "left behind: $(ls -A "$dir")"
+  echo $((n + 1))
+}
+
+kills=0
+killed_run() { # SYSCALL N SAVES
+  local status=0
+  # In a subshell, so that the shell's own "Killed" report goes quiet too.
+  (strace -f -qq -o /dev/null -e trace="$1" -e inject="$1":signal=SIGKILL:when="$2" "$harness" "$dir" "$3") \
+    2>/dev/null || status=$?
+  if ((status == 137)); then kills=$((kills + 1)); elif ((status != 0)); then fail "$1 #$2 ended with $status"; fi
+}
+
+# Which file system calls one save makes, and how many of each come before it.
+state 0 >"$dir/zunkel.cfg"
+strace -f -qq -o "$work/trace" "$harness" "$dir" 1
+start=$(grep -n 'zunkel.cfg' "$work/trace" | head -n 1 | cut -d: -f1)
+calls=(openat read write fdatasync fsync linkat rename renameat renameat2 unlink unlinkat close statx
+       newfstatat fstat access fchmod readlink getdents64 lseek fcntl ftruncate fchown)
+declare -A before total
+for call in "${calls[@]}"; do
+  total[$call]=$(grep -c -E "^[0-9]+ +$call\(" "$work/trace" || true)
+  before[$call]=$(head -n $((start - 1)) "$work/trace" | grep -c -E "^[0-9]+ +$call\(" || true)
+  ((total[$call] > before[$call])) || unset "total[$call]"
+done
+echo "a save makes: $(for c in "${!total[@]}"; do printf '%s x%d ' "$c" $((total[$c] - before[$c])); done)"
+
+# Every call of every kind, one save each time.
+for call in "${!total[@]}"; do
+  for ((n = before[$call] + 1; n <= total[$call]; n++)); do
+    state 0 >"$dir/zunkel.cfg"
+    killed_run "$call" "$n" 1
+    after_kill 0 1 >/dev/null
+  done
+done
+systematic=$kills
+echo "killed at every call of a save: $systematic kills"
+
+# Random calls during runs of many saves, each continuing from the last state.
+RANDOM=20261207
+saves=20
+current=0
+state 0 >"$dir/zunkel.cfg"
+names=("${!total[@]}")
+while ((kills < wanted_kills)); do
+  call=${names[RANDOM % ${#names[@]}]}
+  per_save=$((total[$call] - before[$call]))
+  n=$((before[$call] + 1 + RANDOM % (per_save * saves)))
+  killed_run "$call" "$n" "$saves"
+  current=$(after_kill "$current" $((current + saves)))
+done
+echo "kill test: $kills kills ($systematic systematic, $((kills - systematic)) random), no torn or empty file"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Saves that fail for real reasons and for injected ones: each time the player
+# sees the error box, the tool ends with status 1, the old file is kept byte
+# for byte and no temporary file is left. Needs root (for a tiny tmpfs).
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+tool=$1
+sample=$2
+scratch=$(mktemp -d)
+cleanup() {
+  mountpoint -q "$scratch/full" 2>/dev/null && umount "$scratch/full"
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# A disk that is really full: a small tmpfs holding the tool, its settings
+# and a filler that takes every block left.
+mkdir "$scratch/full"
+mount -t tmpfs -o size=$(( $(stat -c %s "$tool") / 1024 + 512 ))k tmpfs "$scratch/full"
+cp "$tool" "$scratch/full/zunkel-config"
+cp "$sample" "$scratch/full/zunkel.cfg"
+dd if=/dev/zero of="$scratch/full/filler" bs=4k 2>/dev/null || true
+start_tool "$scratch/full"
+save_fails_cleanly "$scratch/full" "$sample"
+umount "$scratch/full"
+echo "  full disk: kept"
+
+# A file size limit (EFBIG), with the signal it raises ignored as a shell would.
+dir=$(make_tool_dir "$tool" "$sample")
+start_tool "$dir" bash -c 'trap "" XFSZ; exec prlimit --fsize=16 "$0"'
+save_fails_cleanly "$dir" "$sample"
+rm -rf "$dir"
+echo "  file size limit: kept"
+
+# Injected into the real tool: the data cannot be synced; the rename fails.
+for injection in fdatasync:error=EIO rename:error=EIO; do
+  dir=$(make_tool_dir "$tool" "$sample")
+  start_tool "$dir" strace -f -qq -o /dev/null -e trace="${injection%%:*}" -e inject="$injection"
+  save_fails_cleanly "$dir" "$sample"
+  rm -rf "$dir"
+  echo "  $injection: kept"
+done
+echo "save failures: passed"
