@@ -145,6 +145,8 @@ std::array<QByteArray *, FieldCount> fieldsOf(GameSettings &s)
     return {&s.Fullscreen, &s.Width, &s.Height, &s.Music, &s.Filtering, &s.RenderFlat, &s.Extra};
 }
 
+constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
+
 bool readsBackBare(QByteArrayView value)
 {
     if (value.isEmpty())
@@ -187,8 +189,8 @@ ParseResult parseSettings(QByteArrayView text)
 {
     // An editor may put a byte-order mark first; it is no part of the value,
     // and left there it would turn a "TRUE" into something else.
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text = text.sliced(3);
+    if (text.startsWith(ByteOrderMark))
+        text = text.sliced(ByteOrderMark.size());
     GameSettings settings;
     FieldReader reader(text);
     int index = 0;
@@ -219,6 +221,10 @@ std::optional<QByteArray> serializeSettings(const GameSettings &settings)
         out += *encoded;
         out += "\r\n";
     }
+    // A first value that begins like a byte-order mark (its file began with
+    // two) would lose it to the reader: a mark of the file's own keeps it.
+    if (out.startsWith(ByteOrderMark))
+        out.prepend(ByteOrderMark.data(), ByteOrderMark.size());
     return out;
 }
 

@@ -71,10 +71,12 @@ class TestGameSettings : public QObject
     void serialize_data();
     void serialize();
     void serializeRefusesWhatCannotReadBack();
+    void byteOrderMarkOnlyAtTheStart();
     void roundTripOfRandomInput();
     void readRefusesWhatIsNoRegularFile();
     void readIsBoundedOnHugeFile();
     void writeReplacesAndKeepsModeAndLink();
+    void leftoverTemporariesCleared();
     void failedWriteKeepsOldFile();
     void fullDiskKeepsOldFile();
 };
@@ -209,6 +211,20 @@ void TestGameSettings::serializeRefusesWhatCannotReadBack()
     }
 }
 
+void TestGameSettings::byteOrderMarkOnlyAtTheStart()
+{
+    const QByteArray bom("\xEF\xBB\xBF");
+    GameSettings settings = designedExample();
+    settings.Fullscreen = bom + "T\"RUE"; // read from a file that began with two marks
+    settings.Extra = bom + "x";
+    const std::optional<QByteArray> bytes = serializeSettings(settings);
+    QVERIFY(bytes);
+    QVERIFY(bytes->startsWith(bom + bom + "T\"RUE\r\n"));
+    QVERIFY(bytes->endsWith("\r\n" + bom + "x\r\n"));
+    QCOMPARE(*parseSettings(*bytes).settings, settings);
+    QCOMPARE(serializeSettings(*parseSettings(*bytes).settings), bytes);
+}
+
 void TestGameSettings::roundTripOfRandomInput()
 {
     // Inputs built from the bytes that matter to the reader, so that quotes,
@@ -299,6 +315,24 @@ void TestGameSettings::writeReplacesAndKeepsModeAndLink()
     QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
     QCOMPARE(info.st_mode & 07777, mode_t(0640));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+}
+
+void TestGameSettings::leftoverTemporariesCleared()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    writeBytes(path, "FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+    // What a save killed between linking and renaming leaves, and look-alikes.
+    const QStringList leftovers{"zunkel.cfg.Ab12Cd", "zunkel.cfg.zzzzzz"};
+    const QStringList others{"zunkel.cfg.bak", "zunkel.cfg.Ab12Cd7", "zunkel.cfg.Ab-2Cd", "other.cfg.Ab12Cd"};
+    for (const QString &name : leftovers + others)
+        writeBytes(dir.filePath(name), "TRUE\r\n1024\r\n");
+    QVERIFY(readSettingsFile(path).settings);
+
+    QCOMPARE(writeSettingsFile(path, designedExample()), std::nullopt);
+    QStringList expected = others + QStringList{SettingsFileName};
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 void TestGameSettings::failedWriteKeepsOldFile()

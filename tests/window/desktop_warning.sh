@@ -32,5 +32,6 @@ sleep 0.3
 click "$window" 185 159         # Save
 wait_for_content "$dir/zunkel.cfg" "$dir/expected"
 click "$window" 236 159         # Quit
-[[ $(wait_exit "$tool_pid") == 0 ]] || fail "Quit did not end the tool with status 0"
+wait_exit "$tool_pid"
+[[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
 echo "desktop warning: passed"

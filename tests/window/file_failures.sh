@@ -14,8 +14,8 @@ start_tool "$dir"
 box=$(find_window "$tool_pid" Error)
 [[ $(window_count "$tool_pid" Config) == 0 ]] || fail "the window showed although nothing was read"
 press_on "$box" Return
-status=$(wait_exit "$tool_pid")
-[[ $status == 1 ]] || fail "a failed start ended with status $status, not 1"
+wait_exit "$tool_pid"
+[[ $exit_status == 1 ]] || fail "a failed start ended with status $exit_status, not 1"
 [[ ! -e "$dir/zunkel.cfg" ]] || fail "a settings file was created"
 rm -rf "$dir"
 
@@ -50,7 +50,7 @@ start_tool "$dir" "${as_player[@]}"
 box=$(find_window "$tool_pid" Error)
 [[ $(window_count "$tool_pid" Config) == 0 ]] || fail "the window showed although nothing was read"
 press_on "$box" Return
-status=$(wait_exit "$tool_pid")
-[[ $status == 1 ]] || fail "an unreadable file ended the tool with status $status, not 1"
+wait_exit "$tool_pid"
+[[ $exit_status == 1 ]] || fail "an unreadable file ended the tool with status $exit_status, not 1"
 cmp "$dir/zunkel.cfg" "$sample" || fail "the unreadable file changed"
 echo "file failures: passed"

@@ -51,16 +51,16 @@ press_on() {
   xdotool mousemove --window "$window" 10 10 key --delay 50 "$@"
 }
 
-# wait_exit PID: waits up to 15 s for the tool to end and prints its status.
+# wait_exit PID: waits up to 30 s for the tool to end; sets exit_status.
+# Not to be called in $(...): a subshell cannot wait for this shell's child.
 wait_exit() {
   local waited=0
   while kill -0 "$1" 2>/dev/null; do
-    ((waited++ < 150)) || fail "the tool did not end"
+    ((waited++ < 300)) || fail "the tool did not end"
     sleep 0.1
   done
-  local status=0
-  wait "$1" || status=$?
-  echo "$status"
+  exit_status=0
+  wait "$1" || exit_status=$?
 }
 
 # wait_for_content FILE EXPECTED_FILE: waits up to 10 s until both hold the same bytes.
@@ -86,14 +86,14 @@ tool_process() {
 # error box, answers it, and checks that the tool ended with status 1, the file
 # kept its old bytes and no temporary file was left.
 save_fails_cleanly() {
-  local dir=$1 old=$2 pid=${3:-$(tool_process "$1")} window box status
+  local dir=$1 old=$2 pid=${3:-$(tool_process "$1")} window box
   window=$(find_window "$pid" Config)
   click "$window" 47 157          # Play Music, so that a save would change the file
   click "$window" 185 159         # Save
   box=$(find_window "$pid" Error)
   press_on "$box" Return
-  status=$(wait_exit "$tool_pid")
-  [[ $status == 1 ]] || fail "a failed save ended with status $status, not 1"
+  wait_exit "$tool_pid"
+  [[ $exit_status == 1 ]] || fail "a failed save ended with status $exit_status, not 1"
   cmp "$dir/zunkel.cfg" "$old" || fail "the failed save changed the file"
   local left
   left=$(ls -A "$dir" | grep -v -x -e zunkel-config -e zunkel.cfg -e filler || true)

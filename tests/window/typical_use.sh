@@ -21,7 +21,8 @@ click "$window" 185 159         # Save
 wait_for_content "$dir/zunkel.cfg" "$dir/expected"
 [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "Save showed a message"
 click "$window" 236 159         # Quit
-[[ $(wait_exit "$tool_pid") == 0 ]] || fail "Quit did not end the tool with status 0"
+wait_exit "$tool_pid"
+[[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
 cmp "$dir/zunkel.cfg" "$dir/expected" || fail "the saved file changed after Save"
 [[ $(ls "$dir") == $'expected\nzunkel-config\nzunkel.cfg' ]] || fail "stray files: $(ls "$dir")"
 
@@ -29,6 +30,7 @@ start_tool "$dir"
 window=$(find_window "$tool_pid" Config)
 click "$window" 47 157          # Play Music
 click "$window" 264 13          # the close button
-[[ $(wait_exit "$tool_pid") == 0 ]] || fail "the close button did not end the tool with status 0"
+wait_exit "$tool_pid"
+[[ $exit_status == 0 ]] || fail "the close button did not end the tool with status 0"
 cmp "$dir/zunkel.cfg" "$dir/expected" || fail "leaving without Save changed the file"
 echo "typical use: passed"
