@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QResource>
 #include <QScreen>
+#include <QShortcut>
 
 // The pictures and fonts are compiled into a static library, whose resources
 // are registered only on request.
@@ -58,6 +59,8 @@ frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *pa
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmConfig::cmdSave_Click);
     connect(ui->cmdQuit, &QPushButton::clicked, this, &frmConfig::cmdQuit_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmConfig::cmdExit_Click);
+    // Escape leaves as Quit does, saving nothing.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &frmConfig::cmdQuit_Click);
 }
 
 frmConfig::~frmConfig() = default;
@@ -78,6 +81,8 @@ void frmConfig::showCentred()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
     show();
+    // The player just started the tool: keys should reach it at once.
+    activateWindow();
 }
 
 bool frmConfig::LoadSettings()

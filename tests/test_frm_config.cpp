@@ -1,6 +1,7 @@
 #include "frm_config.h"
 #include "recording_platform.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -57,6 +58,8 @@ class TestFrmConfig : public QObject
     void quitAndCloseButtonSaveNothing();
     void warningFollowsChoicesOnly();
     void failedSaveEndsAndKeepsFile();
+    void accessibleNamesAndRoles();
+    void tooltipsWherePlayersHover();
 };
 
 void TestFrmConfig::loadShowsStoredSettings()
@@ -212,6 +215,67 @@ void TestFrmConfig::failedSaveEndsAndKeepsFile()
     QCOMPARE(f.platform.messages.front().text, QStringLiteral("Sorry, config file not found"));
     QVERIFY(f.platform.messages.front().detail.startsWith(f.path() + ": "));
     QVERIFY(QFile::remove(folder));
+}
+
+void TestFrmConfig::accessibleNamesAndRoles()
+{
+    Fixture f;
+    QVERIFY(f.window.Form_Load());
+    f.window.show();
+    struct Expected {
+        const char *control;
+        QAccessible::Role role;
+        const char *name;
+    };
+    const Expected expected[] = {
+        {"cmdExit", QAccessible::Button, "Close"},
+        {"cmdSave", QAccessible::Button, "Save"},
+        {"cmdQuit", QAccessible::Button, "Quit"},
+        {"chkFS", QAccessible::CheckBox, "Fullscreen"},
+        {"chkFiltering", QAccessible::CheckBox, "Bilinear Filtering"},
+        {"chkFlat", QAccessible::CheckBox, "Render Flat"},
+        {"chkMusic", QAccessible::CheckBox, "Play Music"},
+        {"Frame2", QAccessible::Grouping, "Graphics"},
+        {"picPreview", QAccessible::Graphic, "Preview"},
+        {"picDisplay", QAccessible::Graphic, "Game scene"},
+        {"imgIcon", QAccessible::Graphic, "Zunkel"},
+        {"lblTitle", QAccessible::StaticText, "Zunkel Configuration"},
+    };
+    for (const Expected &e : expected) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f.control<QWidget>(e.control));
+        QVERIFY2(a, e.control);
+        QCOMPARE(a->role(), e.role);
+        QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(e.name));
+        if (e.role == QAccessible::Graphic)
+            QVERIFY2(!a->text(QAccessible::Description).isEmpty(), e.control);
+    }
+    // A combo box is named by its value on Linux; its label comes from the
+    // labelling relation, which screen readers announce with it.
+    QAccessibleInterface *chooser = QAccessible::queryAccessibleInterface(f.control<QWidget>("lstDisplay"));
+    QCOMPARE(chooser->role(), QAccessible::ComboBox);
+    QCOMPARE(chooser->text(QAccessible::Value), QStringLiteral("640x480"));
+    const auto labels = chooser->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.front().first->text(QAccessible::Name), QStringLiteral("Display resolution"));
+    QCOMPARE(f.control<QWidget>("lstDisplay")->accessibleName(), QStringLiteral("Display resolution"));
+
+    // The application lists the window by its title.
+    QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
+    QStringList windows;
+    for (int i = 0; i < application->childCount(); ++i)
+        windows << application->child(i)->text(QAccessible::Name);
+    QVERIFY2(windows.contains("Config"), qPrintable(windows.join(", ")));
+    QVERIFY(!f.window.windowIcon().isNull());
+    QVERIFY(QAccessible::queryAccessibleInterface(f.control<QWidget>("chkMusic"))->state().checked);
+}
+
+void TestFrmConfig::tooltipsWherePlayersHover()
+{
+    Fixture f;
+    for (const char *control : {"cmdExit", "lstDisplay", "chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
+        const QString tip = f.control<QWidget>(control)->toolTip();
+        QVERIFY2(tip.endsWith('.') && tip.size() < 80 && !tip.contains(". "), control);
+    }
 }
 
 QTEST_MAIN(TestFrmConfig)
