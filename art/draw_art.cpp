@@ -345,6 +345,8 @@ int main(int argc, char *argv[])
         save(indexed(drawPreviewFrame(), 8, qRgb(255, 0, 255)), out.filePath("preview_frame.png")) &&
         save(indexed(drawPreviewScreen(), 256), out.filePath("preview_screen.png")) &&
         writeFile(encodeIcon({indexed(drawIcon(32), 256), indexed(drawIcon(16), 256)}),
-                  out.filePath("zunkel.ico"));
+                  out.filePath("zunkel.ico")) &&
+        // For desktops, whose icon themes take PNG.
+        save(drawIcon(32), out.filePath("icon-32.png")) && save(drawIcon(16), out.filePath("icon-16.png"));
     return ok ? 0 : 1;
 }
