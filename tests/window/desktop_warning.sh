@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # On a desktop 1280 x 720, picking 1024x768 windowed warns once; the pick
-# stands and is saved. Run under a 1280x720 X screen.
+# stands and is saved. Run under a 1280x720 X screen. With SCALE=2 the tool
+# runs scaled: the desktop is still 720 device pixels high (360 scaled ones),
+# so 800x600 must still not warn.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 tool=$1
@@ -10,7 +12,7 @@ dir=$(make_tool_dir "$tool" "$sample")
 trap 'rm -rf "$dir"' EXIT
 printf 'FALSE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n' >"$dir/expected"
 
-start_tool "$dir"
+start_tool "$dir" env QT_SCALE_FACTOR="${SCALE:-1}"
 window=$(find_window "$tool_pid" Config)
 click "$window" 209 55
 sleep 0.3

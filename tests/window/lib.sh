@@ -39,9 +39,12 @@ window_count() {
   xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | wc -l
 }
 
-# click WINDOW X Y: a left click at a point given relative to the window.
+# click WINDOW X Y: a left click at a point given relative to the window, in
+# the window's own (unscaled) pixels; SCALE, a whole number, is the scale the
+# tool runs at.
 click() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+  local scale=${SCALE:-1}
+  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
 }
 
 # press_on WINDOW KEY...: keys go where the pointer is when no window manager runs.
