@@ -68,6 +68,8 @@ frmConfig::~frmConfig() = default;
 bool frmConfig::Form_Load()
 {
     ApplySkin(*this, *ui->picMainSkin, QPixmap(SkinPicture));
+    for (QLabel *picture : {ui->picPreview, ui->picDisplay})
+        picture->setPixmap(scaledPixelArt(picture->pixmap(), devicePixelRatio()));
     if (!LoadSettings())
         return false;
     // Connected only now: filling the chooser from the file is not the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QLabel;
 class QPixmap;
 class QWidget;
@@ -8,3 +10,7 @@ class QWidget;
 // `skinBox` at its top-left corner, and cut to the skin's non-key pixels.
 // Call before the window is first shown.
 void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin);
+
+// The picture enlarged for a scaled screen pixel by pixel, without the blur
+// that a label's own smooth scaling would give pixel art.
+QPixmap scaledPixelArt(const QPixmap &picture, qreal ratio);

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -141,6 +143,7 @@ class TestSkinnedWindow : public QObject
     void initTestCase();
     void shapeIsTheSkin_data();
     void shapeIsTheSkin();
+    void artIsSharpWhenScaled();
     void cutAwayPartsLetClicksThrough();
     void closeButtonInTheCorner();
     void dragsWithoutWindowManager();
@@ -161,21 +164,54 @@ void TestSkinnedWindow::initTestCase()
 
 void TestSkinnedWindow::shapeIsTheSkin_data()
 {
-    QTest::addColumn<int>("scale");
-    QTest::newRow("scale 1") << 1;
-    QTest::newRow("scale 2") << 2;
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 1.5") << 1.5;
+    QTest::newRow("scale 2") << 2.0;
 }
 
 void TestSkinnedWindow::shapeIsTheSkin()
 {
-    QFETCH(int, scale);
+    QFETCH(double, scale);
     Tool tool({QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale)});
     QVERIFY(!tool.window.isEmpty());
-    QCOMPARE(tool.geometry().size(), QSize(280, 180) * scale);
+    QCOMPARE(tool.geometry().size(), (QSizeF(280, 180) * scale).toSize());
     const QRegion shape = shapeOf(tool.window);
-    const QRegion expected = scaled(skinRegion, scale);
+
+    // The skin's non-black pixels as a scaled screen paints them.
+    const QImage skin(":/art/skin.gif");
+    QImage painted((QSizeF(skin.size()) * scale).toSize(), QImage::Format_RGB32);
+    painted.fill(Qt::black);
+    painted.setDevicePixelRatio(scale);
+    {
+        QPainter painter(&painted);
+        painter.drawImage(0, 0, skin);
+    }
+    painted.setDevicePixelRatio(1);
+    const QRegion expected = BuildSkinRegion(painted);
     QVERIFY2((shape ^ expected).isEmpty(),
              qPrintable(QStringLiteral("%1 rectangles differ").arg((shape ^ expected).rectCount())));
+    if (scale == 2.0) // whole pixels: each skin pixel becomes a 2 x 2 block
+        QVERIFY((shape ^ scaled(skinRegion, 2)).isEmpty());
+}
+
+void TestSkinnedWindow::artIsSharpWhenScaled()
+{
+    Tool tool({QStringLiteral("QT_SCALE_FACTOR=2")});
+    QTest::qWait(300);
+    const QRect frame = tool.geometry();
+    // The preview screen sits at (27, 42) in the window, 109 x 82: each of its
+    // pixels must be a sharp 2 x 2 block on screen, not a blurred one.
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, frame.x() + 2 * 27, frame.y() + 2 * 42, 2 * 109, 2 * 82)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
+    int blurred = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            blurred += shown.pixel(x, y) != scene.pixel(x / 2, y / 2);
+    QCOMPARE(blurred, 0);
 }
 
 void TestSkinnedWindow::cutAwayPartsLetClicksThrough()
