@@ -1,5 +1,6 @@
 #include "dialog_platform.h"
 #include "frm_config.h"
+#include "window_system.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,6 +8,10 @@
 
 int main(int argc, char *argv[])
 {
+    const QByteArray windowSystem =
+        preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (!windowSystem.isEmpty())
+        qputenv("QT_QPA_PLATFORM", windowSystem);
     QApplication app(argc, argv);
     // The window is drawn to its own design, not to the desktop's theme.
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+
+// The Qt platform to ask for, or empty to leave Qt's own choice. A skinned
+// window needs a shape and must place itself, which Wayland does not allow a
+// client; in a Wayland session with XWayland the tool runs on X11 for that.
+// A platform the player chose (QT_QPA_PLATFORM) is kept.
+QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray &waylandDisplay,
+                             const QByteArray &x11Display);

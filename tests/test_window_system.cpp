@@ -1,0 +1,37 @@
+#include "window_system.h"
+
+#include <QTest>
+
+class TestWindowSystem : public QObject {
+    Q_OBJECT
+
+private slots:
+    void preferred_data();
+    void preferred();
+};
+
+void TestWindowSystem::preferred_data()
+{
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                           << QByteArray("xcb");
+    QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+    QTest::newRow("the player's choice") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
+                                         << QByteArray();
+}
+
+void TestWindowSystem::preferred()
+{
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(preferredPlatform(chosen, wayland, x11), expected);
+}
+
+QTEST_GUILESS_MAIN(TestWindowSystem)
+#include "test_window_system.moc"
