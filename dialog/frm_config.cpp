@@ -60,7 +60,8 @@ frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *pa
     connect(ui->cmdQuit, &QPushButton::clicked, this, &frmConfig::cmdQuit_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmConfig::cmdExit_Click);
     // Escape leaves as Quit does, saving nothing.
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &frmConfig::cmdQuit_Click);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &frmConfig::cmdQuit_Click);
 }
 
 frmConfig::~frmConfig() = default;

@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 [[noreturn]] void fault(const char *what)
 {
@@ -19,7 +20,8 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const ParseResult first = parseSettings(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const ParseResult first =
+        parseSettings(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (!first.settings) {
         if (first.error.reason.isEmpty())
             fault("a failed read gave no reason");

@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
         }
         for (const auto &file : files) {
             std::ifstream in(file, std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
             ++inputs;
         }

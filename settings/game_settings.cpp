@@ -1,7 +1,7 @@
 #include "game_settings.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -115,7 +115,8 @@ class FieldReader
 // Returns 0 or the errno of the failed change.
 int keepMode(const QString &path, int fd)
 {
-    struct stat old {}, fresh {};
+    struct stat old {
+    }, fresh{};
     if (::stat(QFile::encodeName(path).constData(), &old) != 0)
         return 0; // a new file: the default mode is right
     if (::fstat(fd, &fresh) != 0)
@@ -170,10 +171,11 @@ std::optional<QByteArray> encodeField(QByteArrayView value)
 // behind; the next save that succeeds clears such leftovers away.
 void removeLeftoverTemporaries(const QFileInfo &target)
 {
-    const QRegularExpression leftover(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName()) + "\\.[A-Za-z0-9]{6}"));
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + "\\.[A-Za-z0-9]{6}"));
     QDir directory = target.absoluteDir();
-    for (const QFileInfo &entry : directory.entryInfoList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden)) {
+    for (const QFileInfo &entry :
+         directory.entryInfoList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden)) {
         if (!entry.isSymLink() && leftover.match(entry.fileName()).hasMatch())
             directory.remove(entry.fileName());
     }
@@ -285,7 +287,8 @@ std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSe
     removeLeftoverTemporaries(target);
     // Make the rename itself durable. The new content is already in place, so
     // a failure here cannot be undone and is not reported.
-    const int dirFd = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd =
+        ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);

@@ -8,7 +8,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 // The skin with its key-coloured pixels fully transparent.
 QPixmap withKeyTransparent(const QPixmap &skin)
@@ -36,7 +37,8 @@ void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
         window.setAttribute(Qt::WA_TranslucentBackground);
     skinBox.setFrameShape(QFrame::NoFrame);
     skinBox.move(0, 0);
-    skinBox.setPixmap(scaledPixelArt(withoutShapes ? withKeyTransparent(skin) : skin, window.devicePixelRatio()));
+    skinBox.setPixmap(
+        scaledPixelArt(withoutShapes ? withKeyTransparent(skin) : skin, window.devicePixelRatio()));
     skinBox.setFixedSize(skin.deviceIndependentSize().toSize());
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.setFixedSize(skinBox.size());

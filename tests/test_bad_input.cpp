@@ -12,7 +12,8 @@
 
 Q_DECLARE_METATYPE(GameSettings)
 
-namespace {
+namespace
+{
 
 long peakKiB()
 {
@@ -32,10 +33,11 @@ GameSettings withExtra(QByteArray extra)
 
 } // namespace
 
-class TestBadInput : public QObject {
+class TestBadInput : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void fixtures_data();
     void fixtures();
     void notRegularFiles();
@@ -48,7 +50,9 @@ void TestBadInput::fixtures_data()
     QTest::addColumn<std::optional<GameSettings>>("expected");
 
     GameSettings nul = Sample;
-    nul.Width = QByteArray("6\0" "40", 4);
+    nul.Width = QByteArray("6\0"
+                           "40",
+                           4);
     nul.Extra = QByteArray("\0\0", 2);
     GameSettings bom = Sample;
     bom.Fullscreen = "TRUE";

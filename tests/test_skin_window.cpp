@@ -5,10 +5,11 @@
 #include <QPainter>
 #include <QTest>
 
-class TestSkinWindow : public QObject {
+class TestSkinWindow : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void windowBecomesTheSkin();
     void allKeySkinLeavesWindowUnshaped();
 };

@@ -11,10 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestWayland : public QObject {
+class TestWayland : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void skinnedWithoutShapes();
 };
 
@@ -37,7 +38,7 @@ void TestWayland::skinnedWithoutShapes()
     const QRegion skinRegion = BuildSkinRegion(QImage(":/art/skin.gif"));
     QVERIFY((window.mask() ^ skinRegion).isEmpty());
     const QImage shown = window.findChild<QLabel *>("picMainSkin")->pixmap().toImage();
-    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);       // cut away: see-through
+    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0); // cut away: see-through
     QCOMPARE(qAlpha(shown.pixel(278, 90)), 0);
     QCOMPARE(qAlpha(shown.pixel(150, 172)), 255); // the panel
 }

@@ -2,10 +2,11 @@
 
 #include <QTest>
 
-class TestWindowSystem : public QObject {
+class TestWindowSystem : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void preferred_data();
     void preferred();
 };
@@ -17,11 +18,11 @@ void TestWindowSystem::preferred_data()
     QTest::addColumn<QByteArray>("x11");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
-    QTest::newRow("Wayland with XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
-                                           << QByteArray("xcb");
+    QTest::newRow("Wayland with XWayland")
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb");
     QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
-    QTest::newRow("the player's choice") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
-                                         << QByteArray();
+    QTest::newRow("the player's choice")
+        << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();
 }
 
 void TestWindowSystem::preferred()
