@@ -141,9 +141,10 @@ int writeAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
-std::array<QByteArray *, FieldCount> fieldsOf(GameSettings &s)
+// The seven fields in file order, for reading (GameSettings) or writing (const).
+template <typename Settings> auto fieldsOf(Settings &s)
 {
-    return {&s.Fullscreen, &s.Width, &s.Height, &s.Music, &s.Filtering, &s.RenderFlat, &s.Extra};
+    return std::array{&s.Fullscreen, &s.Width, &s.Height, &s.Music, &s.Filtering, &s.RenderFlat, &s.Extra};
 }
 
 constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
@@ -215,8 +216,7 @@ ParseResult parseSettings(QByteArrayView text)
 std::optional<QByteArray> serializeSettings(const GameSettings &settings)
 {
     QByteArray out;
-    GameSettings copy = settings;
-    for (const QByteArray *field : fieldsOf(copy)) {
+    for (const QByteArray *field : fieldsOf(settings)) {
         const std::optional<QByteArray> encoded = encodeField(*field);
         if (!encoded)
             return std::nullopt;
