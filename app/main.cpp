@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "start_tool.h"
 #include "window_system.h"
 
@@ -5,6 +6,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The command line's modes need no display: they are settled before any
+    // window system is touched.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        return *runCommandLine(QCoreApplication::arguments().mid(1), settingsFilePath());
+    }
     const QByteArray windowSystem =
         preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
     if (!windowSystem.isEmpty())

@@ -13,7 +13,7 @@ int startTool(const std::function<void(QWidget &)> &beforeShow)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     SystemPlatform platform;
-    frmConfig window(platform, QDir(QCoreApplication::applicationDirPath()).filePath(SettingsFileName));
+    frmConfig window(platform, settingsFilePath());
     if (!window.Form_Load())
         return 1;
     if (beforeShow)
@@ -21,3 +21,5 @@ int startTool(const std::function<void(QWidget &)> &beforeShow)
     window.showCentred();
     return QApplication::exec();
 }
+
+QString settingsFilePath() { return QDir(QCoreApplication::applicationDirPath()).filePath(SettingsFileName); }

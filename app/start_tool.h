@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -8,3 +10,6 @@ class QWidget;
 // loads it, shows it and runs the event loop; returns the exit status.
 // `beforeShow` lets a harness watch the window (the start-up benchmark).
 int startTool(const std::function<void(QWidget &)> &beforeShow = {});
+
+// The game's settings file, beside the executable.
+QString settingsFilePath();

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The command line, with no display at all: help and version, printing the
+# settings as the window reads them, changing some and saving, and refusing
+# anything wrong with one line on standard error and the file untouched.
+# Usage: command_line.sh TOOL VERSION
+set -euo pipefail
+tool=$1
+version=$2
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+fail() { echo "FAIL: $*" >&2; exit 1; }
+dir=$(mktemp -d)
+trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
+chmod 755 "$dir"
+cp "$tool" "$dir/zunkel-config"
+run() { # run COMMAND...: sets status, out, err
+  status=0
+  "$@" >"$dir/out" 2>"$dir/err" || status=$?
+  out=$(cat "$dir/out") err=$(cat "$dir/err")
+}
+
+run "$dir/zunkel-config" --help
+[[ $status == 0 && $out == Usage:*--print*--set* && -z $err ]] || fail "--help: $status '$out' '$err'"
+run "$dir/zunkel-config" --version
+[[ $status == 0 && $out == "zunkel-config $version" ]] || fail "--version: $status '$out'"
+
+# A width the tool does not offer shows as stored; only exactly TRUE is on.
+printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/zunkel.cfg"
+run "$dir/zunkel-config" --print
+[[ $status == 0 && $out == $'fullscreen=off\nresolution=1280x720\nfiltering=off\nflat=on\nmusic=on' ]] ||
+  fail "--print: $status '$out' '$err'"
+
+run "$dir/zunkel-config" --set resolution=1024x768 fullscreen=On music=false
+[[ $status == 0 && -z $out && -z $err ]] || fail "--set: $status '$out' '$err'"
+printf 'TRUE\r\n1024\r\n768\r\nFALSE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/expected"
+cmp "$dir/zunkel.cfg" "$dir/expected" || fail "--set wrote $(od -c "$dir/zunkel.cfg")"
+
+# Each mistake is named on one line, and nothing is written.
+for wrong in "--frob" "--print extra" "--set" "--set music" "--set colour=on" "--set music=loud" \
+  "--set resolution=1280x720" "--set flat=on resolution=1024x768x"; do
+  # shellcheck disable=SC2086
+  run "$dir/zunkel-config" $wrong
+  [[ $status == 2 && -z $out && $(wc -l <"$dir/err") == 1 && $err == zunkel-config:* ]] ||
+    fail "'$wrong' was not refused properly: $status '$out' '$err'"
+  cmp -s "$dir/zunkel.cfg" "$dir/expected" || fail "'$wrong' changed the file"
+done
+mv "$dir/zunkel.cfg" "$dir/elsewhere"
+run "$dir/zunkel-config" --set music=on
+[[ $status == 1 && $err == *zunkel.cfg* && ! -e "$dir/zunkel.cfg" ]] || fail "a missing file: $status '$err'"
+mv "$dir/elsewhere" "$dir/zunkel.cfg"
+
+# A save that fails keeps the old file, as in the window.
+chmod 555 "$dir"
+chmod 444 "$dir/zunkel.cfg"
+as_user=()
+[[ $(id -u) == 0 ]] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+run "${as_user[@]}" "$dir/zunkel-config" --set music=on
+[[ $status == 1 && $err == *"cannot save"* ]] || fail "a failed save: $status '$err'"
+cmp "$dir/zunkel.cfg" "$dir/expected" || fail "a failed save changed the file"
+echo "command line: passed"
