@@ -4,7 +4,6 @@
 #include "frm_config.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStyle>
 
 int startTool(const std::function<void(QWidget &)> &beforeShow)
@@ -13,7 +12,7 @@ int startTool(const std::function<void(QWidget &)> &beforeShow)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     SystemPlatform platform;
-    frmConfig window(platform, QDir(QCoreApplication::applicationDirPath()).filePath(SettingsFileName));
+    frmConfig window(platform, SettingsFile::besideExecutable());
     if (!window.Form_Load())
         return 1;
     if (beforeShow)

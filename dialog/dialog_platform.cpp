@@ -9,6 +9,10 @@ void SystemPlatform::showMessage(QWidget *parent, const Message &message)
 {
     QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
     box.setInformativeText(message.detail);
+    // The texts carry paths and the system's words, which are no markup: a
+    // folder named "Zunkel <h1>Beta" must not turn into a heading. Set after
+    // the informative text, whose label is made only then.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
