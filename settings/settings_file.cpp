@@ -20,6 +20,9 @@ namespace
 {
 
 constexpr int OpenFlags = O_CLOEXEC | O_NOCTTY;
+// Enough to find files in a folder, which may be one that the user may enter
+// but not list.
+constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 constexpr char AccessAcl[] = "system.posix_acl_access";
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -96,7 +99,7 @@ std::optional<SettingsError> followLink(int folder, const Fd &link, const struct
     std::free(real);
 
     const qsizetype slash = resolved.lastIndexOf('/');
-    Fd targetFolder(::open(resolved.left(qMax(slash, 1)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd targetFolder(::open(resolved.left(qMax(slash, 1)).constData(), FolderFlags));
     if (!targetFolder.valid())
         return systemError(errno);
     const QByteArray targetName = resolved.mid(slash + 1);
@@ -123,7 +126,7 @@ std::optional<SettingsError> locate(const QByteArray &folderPath, const QByteArr
 {
     if (folderPath.isEmpty())
         return SettingsError{QStringLiteral("the program's folder cannot be found")};
-    Fd folder(::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd folder(::open(folderPath.constData(), FolderFlags));
     if (!folder.valid())
         return systemError(errno);
     Fd entry(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
@@ -223,8 +226,8 @@ int copyAttributes(int from, int to)
             return errno;
     }
     // A folder's default ACL gives a new file an ACL that the old one lacked.
-    if (!names.contains(AccessAcl) && ::fremovexattr(to, AccessAcl) != 0 && errno != ENODATA &&
-        errno != EOPNOTSUPP)
+    if (!names.contains(AccessAcl) && ::fgetxattr(to, AccessAcl, nullptr, 0) >= 0 &&
+        ::fremovexattr(to, AccessAcl) != 0)
         return errno;
     return 0;
 }
@@ -383,19 +386,26 @@ Replaced replace(int folder, const QByteArray &name, int old, const struct stat 
         return {systemError(error)};
     // Makes the rename itself durable. The new content is already in place,
     // so a failure here cannot be undone and is not reported.
-    ::fsync(folder);
+    if (const Fd synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); synced.valid())
+        ::fsync(synced.get());
     clearLeftovers(folder, name);
     return {};
+}
+
+// A save in place and the reads of the file take turns, so that no read finds
+// it half written. Any user who may read the file may lock it too: a lock that
+// is held for long is not waited for.
+void takeTurn(int fd, int operation)
+{
+    for (int wait = 0; wait < 100 && ::flock(fd, operation | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
+        ::usleep(10'000);
 }
 
 // Not atomic: a save killed midway can leave the file torn. Taken only where a
 // new file would change more than the content.
 std::optional<SettingsError> writeInPlace(int fd, QByteArrayView bytes)
 {
-    // Saves in place take turns. Any reader may take the lock as well, so a
-    // lock held for long is not waited for.
-    for (int wait = 0; wait < 100 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
-        ::usleep(10'000);
+    takeTurn(fd, LOCK_EX);
     // The room first, so that a full disk is found before the old content is touched.
     if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0 && errno != EOPNOTSUPP)
         return systemError(errno);
@@ -446,6 +456,7 @@ ParseResult SettingsFile::read() const
     Fd fd = reopen(located.path.get(), O_RDONLY);
     if (!fd.valid())
         return {std::nullopt, systemError(errno)};
+    takeTurn(fd.get(), LOCK_SH);
     QFile file;
     if (!file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return {std::nullopt, {file.errorString()}};

@@ -67,8 +67,9 @@ done
 
 # The order that makes a save durable: data synced, renamed in, folder synced.
 printf '%s' "$old" >"$dir/zunkel.cfg"
-strace -f -qq -o "$work/trace" -e trace=fdatasync,renameat,fsync "$harness" "$dir" 1
+strace -f -qq -o "$work/trace" -e trace=fdatasync,renameat,fsync,openat "$harness" "$dir" 1
 order=$(grep -oE '^[0-9]+ +(fdatasync|renameat|fsync)\([0-9]+' "$work/trace" | sed -E 's/^[0-9]+ +//' | tr '\n' ' ')
-[[ $order =~ ^fdatasync\([0-9]+\ renameat\(([0-9]+)\ fsync\(([0-9]+)\ $ && ${BASH_REMATCH[1]} == "${BASH_REMATCH[2]}" ]] ||
-  fail "a save is not synced in order: $order"
+[[ $order =~ ^fdatasync\([0-9]+\ renameat\(([0-9]+)\ fsync\(([0-9]+)\ $ ]] || fail "a save is not synced in order: $order"
+grep -q -E "openat\(${BASH_REMATCH[1]}, \"\.\", .*O_DIRECTORY.* = ${BASH_REMATCH[2]}$" "$work/trace" ||
+  fail "the synced folder is not the one renamed in: $order"
 echo "injected failures: $failures failed saves, each kept the old file; sync order: $order"
