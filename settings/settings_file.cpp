@@ -168,43 +168,16 @@ int writeAll(int fd, QByteArrayView bytes)
 
 bool isRefusal(int error) { return error == EPERM || error == EACCES || error == EOPNOTSUPP; }
 
-QByteArray attribute(int fd, const char *name, int &error)
+// Asks for the size, then for the bytes, and again if they grew meanwhile.
+template <typename Query> QByteArray askSized(Query query, int &error)
 {
     for (;;) {
-        const ssize_t size = ::fgetxattr(fd, name, nullptr, 0);
-        QByteArray value(qMax<ssize_t>(size, 0), Qt::Uninitialized);
-        const ssize_t got = size < 0 ? size : ::fgetxattr(fd, name, value.data(), value.size());
-        if (got >= 0) {
-            value.truncate(got);
-            error = 0;
-            return value;
-        }
-        if (errno != ERANGE) { // ERANGE: it grew meanwhile
-            error = errno;
-            return {};
-        }
-    }
-}
-
-QByteArrayList attributeNames(int fd, int &error)
-{
-    error = 0;
-    for (;;) {
-        const ssize_t size = ::flistxattr(fd, nullptr, 0);
-        QByteArray names(qMax<ssize_t>(size, 0), Qt::Uninitialized);
-        const ssize_t got = size < 0 ? size : ::flistxattr(fd, names.data(), names.size());
-        if (got >= 0) {
-            names.truncate(got);
-            if (names.endsWith('\0'))
-                names.chop(1);
-            return names.isEmpty() ? QByteArrayList{} : names.split('\0');
-        }
-        if (errno == EOPNOTSUPP)
-            return {};
-        if (errno != ERANGE) {
-            error = errno;
-            return {};
-        }
+        const ssize_t size = query(nullptr, 0);
+        QByteArray bytes(qMax<ssize_t>(size, 0), Qt::Uninitialized);
+        const ssize_t got = size < 0 ? size : query(bytes.data(), size_t(bytes.size()));
+        error = got < 0 ? errno : 0;
+        if (error != ERANGE)
+            return bytes.first(qMax<ssize_t>(got, 0));
     }
 }
 
@@ -213,11 +186,19 @@ QByteArrayList attributeNames(int fd, int &error)
 int copyAttributes(int from, int to)
 {
     int error = 0;
-    const QByteArrayList names = attributeNames(from, error);
+    const QByteArray list =
+        askSized([&](char *names, size_t size) { return ::flistxattr(from, names, size); }, error);
+    if (error == EOPNOTSUPP)
+        return 0;
     if (error != 0)
         return error;
+    const QByteArrayList names = list.split('\0');
     for (const QByteArray &name : names) {
-        const QByteArray value = attribute(from, name.constData(), error);
+        if (name.isEmpty())
+            continue;
+        const QByteArray value = askSized(
+            [&](char *bytes, size_t size) { return ::fgetxattr(from, name.constData(), bytes, size); },
+            error);
         if (error == ENODATA)
             continue; // removed meanwhile
         if (error != 0)
