@@ -4,7 +4,6 @@
 #include "resolution_table.h"
 
 #include <QByteArray>
-#include <QDir>
 
 #include <algorithm>
 #include <array>
@@ -66,19 +65,19 @@ struct ReadOutcome {
     int status = 0;
 };
 
-ReadOutcome readOrRefuse(const QString &settingsPath)
+ReadOutcome readOrRefuse(const SettingsFile &file)
 {
-    const ParseResult read = readSettingsFile(settingsPath);
+    const ParseResult read = file.read();
     if (!read.settings)
-        return {std::nullopt, refuse(QStringLiteral("cannot read %1: %2")
-                                         .arg(QDir::toNativeSeparators(settingsPath), read.error.reason),
-                                     FileFailed)};
+        return {std::nullopt,
+                refuse(QStringLiteral("cannot read %1: %2").arg(file.displayPath(), read.error.reason),
+                       FileFailed)};
     return {read.settings, 0};
 }
 
-int printSettings(const QString &settingsPath)
+int printSettings(const SettingsFile &file)
 {
-    const ReadOutcome read = readOrRefuse(settingsPath);
+    const ReadOutcome read = readOrRefuse(file);
     if (!read.settings)
         return read.status;
     const GameSettings &settings = *read.settings;
@@ -92,7 +91,7 @@ int printSettings(const QString &settingsPath)
     return 0;
 }
 
-int setSettings(const QStringList &assignments, const QString &settingsPath)
+int setSettings(const QStringList &assignments, const SettingsFile &file)
 {
     if (assignments.isEmpty())
         return refuse(QStringLiteral("--set needs at least one KEY=VALUE"));
@@ -128,7 +127,7 @@ int setSettings(const QStringList &assignments, const QString &settingsPath)
         changes.push_back({flagKey->field, *flag, {}});
     }
 
-    ReadOutcome read = readOrRefuse(settingsPath);
+    ReadOutcome read = readOrRefuse(file);
     if (!read.settings)
         return read.status;
     GameSettings &settings = *read.settings;
@@ -138,23 +137,22 @@ int setSettings(const QStringList &assignments, const QString &settingsPath)
         else
             applyChosenLabel(change.label, settings);
     }
-    if (const std::optional<SettingsError> error = writeSettingsFile(settingsPath, settings))
-        return refuse(
-            QStringLiteral("cannot save %1: %2").arg(QDir::toNativeSeparators(settingsPath), error->reason),
-            FileFailed);
+    if (const std::optional<SettingsError> error = file.write(settings))
+        return refuse(QStringLiteral("cannot save %1: %2").arg(file.displayPath(), error->reason),
+                      FileFailed);
     return 0;
 }
 
 } // namespace
 
-std::optional<int> runCommandLine(const QStringList &arguments, const QString &settingsPath)
+std::optional<int> runCommandLine(const QStringList &arguments, const SettingsFile &file)
 {
     if (arguments.isEmpty())
         return std::nullopt;
     const QString &option = arguments.front();
     const QStringList rest = arguments.mid(1);
     if (option == u"--set")
-        return setSettings(rest, settingsPath);
+        return setSettings(rest, file);
     if (!rest.isEmpty() && (option == u"--help" || option == u"--version" || option == u"--print"))
         return refuse(QStringLiteral("%1 takes no arguments").arg(option));
     if (option == u"--help") {
@@ -166,6 +164,6 @@ std::optional<int> runCommandLine(const QStringList &arguments, const QString &s
         return 0;
     }
     if (option == u"--print")
-        return printSettings(settingsPath);
+        return printSettings(file);
     return refuse(QStringLiteral("unknown option '%1' (try --help)").arg(option));
 }

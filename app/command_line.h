@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings_file.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -11,4 +13,4 @@
 // Returns the exit status when `arguments` (without the program's name) ask
 // for a command-line mode, or nothing when there are none and the window is
 // to be shown.
-std::optional<int> runCommandLine(const QStringList &arguments, const QString &settingsPath);
+std::optional<int> runCommandLine(const QStringList &arguments, const SettingsFile &settings);

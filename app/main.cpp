@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "settings_file.h"
 #include "start_tool.h"
 #include "window_system.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
     // window system is touched.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
-        return *runCommandLine(QCoreApplication::arguments().mid(1), settingsFilePath());
+        return *runCommandLine(QCoreApplication::arguments().mid(1), SettingsFile::besideExecutable());
     }
     const QByteArray windowSystem =
         preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));

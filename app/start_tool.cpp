@@ -4,7 +4,6 @@
 #include "frm_config.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStyle>
 
 int startTool(const std::function<void(QWidget &)> &beforeShow)
@@ -13,7 +12,7 @@ int startTool(const std::function<void(QWidget &)> &beforeShow)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     SystemPlatform platform;
-    frmConfig window(platform, settingsFilePath());
+    frmConfig window(platform, SettingsFile::besideExecutable());
     if (!window.Form_Load())
         return 1;
     if (beforeShow)
@@ -21,5 +20,3 @@ int startTool(const std::function<void(QWidget &)> &beforeShow)
     window.showCentred();
     return QApplication::exec();
 }
-
-QString settingsFilePath() { return QDir(QCoreApplication::applicationDirPath()).filePath(SettingsFileName); }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -10,6 +8,3 @@ class QWidget;
 // loads it, shows it and runs the event loop; returns the exit status.
 // `beforeShow` lets a harness watch the window (the start-up benchmark).
 int startTool(const std::function<void(QWidget &)> &beforeShow = {});
-
-// The game's settings file, beside the executable.
-QString settingsFilePath();

@@ -2,13 +2,20 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextDocument>
 
 #include <cstdlib>
 
 void SystemPlatform::showMessage(QWidget *parent, const Message &message)
 {
     QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
-    box.setInformativeText(message.detail);
+    // The texts carry paths and the system's words, which are no markup: a
+    // folder named "Zunkel <h1>Beta" must not turn into a heading. The text
+    // format reaches only the main text, so the detail comes as rich text
+    // that shows the plain one as it is.
+    box.setTextFormat(Qt::PlainText);
+    if (!message.detail.isEmpty())
+        box.setInformativeText(Qt::convertFromPlainText(message.detail));
     box.exec();
 }
 

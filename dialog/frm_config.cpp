@@ -4,7 +4,6 @@
 #include "skin_window.h"
 #include "ui_frm_config.h"
 
-#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -47,9 +46,9 @@ QByteArray flagFor(const QCheckBox *box) { return flagText(box->checkState() == 
 
 } // namespace
 
-frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *parent)
+frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmConfig>()), platform(platform),
-      settingsPath(std::move(settingsPath))
+      settingsFile(std::move(settingsFile))
 {
     loadArtAndFonts();
     ui->setupUi(this);
@@ -94,7 +93,7 @@ bool frmConfig::LoadSettings()
         ui->lstDisplay->addItem(QString::fromLatin1(entry.label));
     ui->lstDisplay->setCurrentIndex(-1);
 
-    const ParseResult read = readSettingsFile(settingsPath);
+    const ParseResult read = settingsFile.read();
     if (!read.settings) {
         failOnFile(read.error);
         return false;
@@ -118,7 +117,7 @@ void frmConfig::cmdSave_Click()
     settings.Filtering = flagFor(ui->chkFiltering);
     settings.RenderFlat = flagFor(ui->chkFlat);
 
-    if (const std::optional<SettingsError> error = writeSettingsFile(settingsPath, settings))
+    if (const std::optional<SettingsError> error = settingsFile.write(settings))
         failOnFile(*error);
 }
 
@@ -158,7 +157,7 @@ void frmConfig::picMainSkin_MouseDown(QMouseEvent *event)
 
 void frmConfig::failOnFile(const SettingsError &error)
 {
-    const QString detail = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(settingsPath), error.reason);
+    const QString detail = QStringLiteral("%1: %2").arg(settingsFile.displayPath(), error.reason);
     platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
     platform.endProgram(1);
 }

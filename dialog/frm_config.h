@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialog_platform.h"
-#include "game_settings.h"
+#include "settings_file.h"
 #include "window_drag.h"
 
 #include <QWidget>
@@ -21,7 +21,7 @@ class frmConfig : public QWidget
     Q_OBJECT
 
   public:
-    frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *parent = nullptr);
+    frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidget *parent = nullptr);
     ~frmConfig() override;
 
     // Prepares the window before it is first shown. False when the settings
@@ -47,6 +47,6 @@ class frmConfig : public QWidget
     std::unique_ptr<Ui::frmConfig> ui;
     DialogPlatform &platform;
     WindowDrag drag{*this};
-    const QString settingsPath;
+    const SettingsFile settingsFile;
     GameSettings settings;
 };

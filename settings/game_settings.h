@@ -34,6 +34,14 @@ QByteArray flagText(bool set);
 // than read into memory without bound.
 inline constexpr qsizetype MaxFieldBytes = 1024 * 1024;
 
+// An editor may put a UTF-8 byte-order mark first; it is no part of the values.
+inline constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
+
+// A mark and seven fields that each span at most MaxFieldBytes plus a
+// two-byte line end always fit; reading more could only find a field that is
+// too long anyway.
+inline constexpr qsizetype MaxSettingsTextBytes = ByteOrderMark.size() + 7 * (MaxFieldBytes + 2);
+
 // Why a read or write failed, in words for the player.
 struct SettingsError {
     QString reason;
@@ -47,17 +55,10 @@ struct ParseResult {
 // Reads seven delimited fields: leading blanks skipped; an unquoted field ends
 // at a comma or line end (CR LF, CR or LF) and loses its trailing blanks; a
 // field that starts with a double quote runs to the next quote on its line.
-// Anything after the seventh field is ignored.
+// Anything after the seventh field is ignored. UTF-16 text is refused.
 ParseResult parseSettings(QByteArrayView text);
 
 // Seven CR LF terminated lines. A value is written bare when that reads back
 // the same, otherwise in double quotes. Empty when a value cannot be written
 // so that it reads back (it holds a line break, or a quote and a comma).
 std::optional<QByteArray> serializeSettings(const GameSettings &settings);
-
-ParseResult readSettingsFile(const QString &path);
-
-// Replaces the file atomically: either the old content stays byte for byte or
-// the new content is complete and synced. A symlink stays a link and its
-// target is replaced; the file's mode bits are kept.
-std::optional<SettingsError> writeSettingsFile(const QString &path, const GameSettings &settings);

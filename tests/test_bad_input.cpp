@@ -1,6 +1,6 @@
 // Broken or hostile settings files at start: each gives the seven values or a
 // read failure, never a crash, a hang or memory without bound.
-#include "game_settings.h"
+#include "settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +23,8 @@ long peakKiB()
 }
 
 const GameSettings Sample{"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
+
+ParseResult readFile(const QString &path) { return SettingsFile(QFile::encodeName(path)).read(); }
 
 GameSettings withExtra(QByteArray extra)
 {
@@ -74,7 +76,7 @@ void TestBadInput::fixtures()
 {
     QFETCH(QString, file);
     QFETCH(std::optional<GameSettings>, expected);
-    const ParseResult result = readSettingsFile(QStringLiteral(FIXTURES "/") + file);
+    const ParseResult result = readFile(QStringLiteral(FIXTURES "/") + file);
     QCOMPARE(result.settings.has_value(), expected.has_value());
     if (expected) {
         QCOMPARE(*result.settings, *expected);
@@ -94,16 +96,16 @@ void TestBadInput::notRegularFiles()
     const QByteArray encoded = QFile::encodeName(path);
 
     QVERIFY(QDir(dir.path()).mkdir(SettingsFileName));
-    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(!readFile(path).settings);
     QVERIFY(QDir(dir.path()).rmdir(SettingsFileName));
 
     QCOMPARE(mkfifo(encoded.constData(), 0600), 0); // no writer: an open would wait for ever
-    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(!readFile(path).settings);
     QVERIFY(QFile::remove(path));
 
     for (const char *device : {"/dev/zero", "/dev/null", "/dev/urandom"}) {
         QVERIFY(QFile::link(device, path));
-        QVERIFY2(!readSettingsFile(path).settings, device);
+        QVERIFY2(!readFile(path).settings, device);
         QVERIFY(QFile::remove(path));
     }
 }
@@ -120,7 +122,7 @@ void TestBadInput::hugeSingleLine()
     file.close();
 
     const long before = peakKiB();
-    const ParseResult result = readSettingsFile(path);
+    const ParseResult result = readFile(path);
     QVERIFY(!result.settings);
     QCOMPARE(result.error.reason, QStringLiteral("value 1 of the file is longer than 1 MiB"));
     // Reading is bounded: a few MiB at most, not the file's 100.

@@ -40,7 +40,7 @@ struct Fixture {
 
     QTemporaryDir dir;
     RecordingPlatform platform;
-    frmConfig window{platform, dir.filePath(SettingsFileName)};
+    frmConfig window{platform, SettingsFile(QFile::encodeName(path()))};
 };
 
 } // namespace

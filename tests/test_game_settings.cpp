@@ -1,4 +1,4 @@
-#include "game_settings.h"
+#include "settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +16,21 @@ namespace
 {
 
 GameSettings designedExample() { return {"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"}; }
+
+ParseResult readFile(const QString &path) { return SettingsFile(QFile::encodeName(path)).read(); }
+
+std::optional<SettingsError> writeFile(const QString &path, const GameSettings &settings)
+{
+    return SettingsFile(QFile::encodeName(path)).write(settings);
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat info {
+    };
+    lstat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -76,7 +91,9 @@ class TestGameSettings : public QObject
     void readRefusesWhatIsNoRegularFile();
     void readIsBoundedOnHugeFile();
     void writeReplacesAndKeepsModeAndLink();
-    void leftoverTemporariesCleared();
+    void saveTouchesNoOtherFile();
+    void hardLinksStayOneFile();
+    void linkOfAnotherUserFollowedOnlyToTheirOwnFile();
     void failedWriteKeepsOldFile();
     void fullDiskKeepsOldFile();
 };
@@ -148,6 +165,10 @@ void TestGameSettings::parseFailures_data()
     QTest::newRow("empty file") << QByteArray() << "the file ends after 0 of its 7 values";
     QTest::newRow("six lines") << QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n")
                                << "the file ends after 6 of its 7 values";
+    QTest::newRow("UTF-16, little-endian")
+        << QByteArray("\xFF\xFET\0R\0U\0E\0\r\0\n\0", 14) << "the file is UTF-16 text";
+    QTest::newRow("UTF-16, big-endian")
+        << QByteArray("\xFE\xFF\0T\0R\0U\0E", 10) << "the file is UTF-16 text";
     QTest::newRow("field over 1 MiB")
         << QByteArray("FALSE\n640\n") + QByteArray(MaxFieldBytes + 1, 'x') + QByteArray("\nTRUE\nA\nB\nC\n")
         << "value 3 of the file is longer than 1 MiB";
@@ -223,6 +244,12 @@ void TestGameSettings::byteOrderMarkOnlyAtTheStart()
     QVERIFY(bytes->endsWith("\r\n" + bom + "x\r\n"));
     QCOMPARE(*parseSettings(*bytes).settings, settings);
     QCOMPARE(serializeSettings(*parseSettings(*bytes).settings), bytes);
+
+    // A first value that begins like a UTF-16 mark is no UTF-16 file.
+    settings.Fullscreen = "\xFF\xFEx";
+    const std::optional<QByteArray> marked = serializeSettings(settings);
+    QVERIFY(marked && marked->startsWith(bom));
+    QCOMPARE(*parseSettings(*marked).settings, settings);
 }
 
 void TestGameSettings::roundTripOfRandomInput()
@@ -256,25 +283,25 @@ void TestGameSettings::readRefusesWhatIsNoRegularFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(SettingsFileName);
 
-    ParseResult missing = readSettingsFile(path);
+    ParseResult missing = readFile(path);
     QVERIFY(!missing.settings);
     QCOMPARE(missing.error.reason, QStringLiteral("No such file or directory"));
 
     QVERIFY(QDir(dir.path()).mkdir(SettingsFileName));
-    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(!readFile(path).settings);
     QVERIFY(QDir(dir.path()).rmdir(SettingsFileName));
 
     // A FIFO without a writer would block an ordinary open for ever.
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("it is not a regular file"));
+    QCOMPARE(readFile(path).error.reason, QStringLiteral("it is not a regular file"));
     QVERIFY(QFile::remove(path));
 
     QVERIFY(QFile::link("/dev/zero", path));
-    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("it is not a regular file"));
+    QCOMPARE(readFile(path).error.reason, QStringLiteral("it is not a regular file"));
     QVERIFY(QFile::remove(path));
 
     QVERIFY(QFile::link(dir.filePath("nowhere"), path));
-    QVERIFY(!readSettingsFile(path).settings);
+    QVERIFY(!readFile(path).settings);
     QVERIFY(!QFile::exists(dir.filePath("nowhere")));
 }
 
@@ -288,14 +315,24 @@ void TestGameSettings::readIsBoundedOnHugeFile()
     // A sparse gigabyte of NUL bytes after the seven values: read stops early.
     QVERIFY(file.resize(qint64(1) << 30));
     file.close();
-    const ParseResult afterValues = readSettingsFile(path);
+    const ParseResult afterValues = readFile(path);
     QVERIFY(afterValues.settings);
     QCOMPARE(*afterValues.settings, designedExample());
 
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QVERIFY(file.resize(qint64(1) << 30));
     file.close();
-    QCOMPARE(readSettingsFile(path).error.reason, QStringLiteral("value 1 of the file is longer than 1 MiB"));
+    QCOMPARE(readFile(path).error.reason, QStringLiteral("value 1 of the file is longer than 1 MiB"));
+
+    // A byte-order mark and seven values of the greatest length: the seventh
+    // is read whole, not one byte short.
+    QByteArray largest = ByteOrderMark.toByteArray();
+    for (char value = '1'; value <= '7'; ++value)
+        largest += QByteArray(MaxFieldBytes, value) + "\r\n";
+    writeBytes(path, largest);
+    const ParseResult full = readFile(path);
+    QVERIFY2(full.settings, qPrintable(full.error.reason));
+    QCOMPARE(full.settings->Extra, QByteArray(MaxFieldBytes, '7'));
 }
 
 void TestGameSettings::writeReplacesAndKeepsModeAndLink()
@@ -307,7 +344,7 @@ void TestGameSettings::writeReplacesAndKeepsModeAndLink()
     QCOMPARE(chmod(QFile::encodeName(target).constData(), 0640), 0);
     QVERIFY(QFile::link(target, path));
 
-    QCOMPARE(writeSettingsFile(path, designedExample()), std::nullopt);
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
     QCOMPARE(fileBytes(path), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
     QCOMPARE(QFileInfo(path).symLinkTarget(), target);
     struct stat info {
@@ -317,22 +354,78 @@ void TestGameSettings::writeReplacesAndKeepsModeAndLink()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
 }
 
-void TestGameSettings::leftoverTemporariesCleared()
+void TestGameSettings::saveTouchesNoOtherFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(SettingsFileName);
     writeBytes(path, "FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
-    // What a save killed between linking and renaming leaves, and look-alikes.
-    const QStringList leftovers{"zunkel.cfg.Ab12Cd", "zunkel.cfg.zzzzzz"};
-    const QStringList others{"zunkel.cfg.bak", "zunkel.cfg.Ab12Cd7", "zunkel.cfg.Ab-2Cd", "other.cfg.Ab12Cd"};
-    for (const QString &name : leftovers + others)
-        writeBytes(dir.filePath(name), "TRUE\r\n1024\r\n");
-    QVERIFY(readSettingsFile(path).settings);
+    // A player's own copies, and those beside the file a link leads to.
+    QVERIFY(QDir(dir.path()).mkdir("elsewhere"));
+    const QStringList players{"zunkel.cfg.backup",
+                              "zunkel.cfg.old123",
+                              "zunkel.cfg.before",
+                              "zunkel.cfg.Ab12Cd",
+                              "elsewhere/settings.txt.backup",
+                              "elsewhere/settings.txt.draft1"};
+    for (const QString &name : players)
+        writeBytes(dir.filePath(name), name.toUtf8());
 
-    QCOMPARE(writeSettingsFile(path, designedExample()), std::nullopt);
-    QStringList expected = others + QStringList{SettingsFileName};
-    expected.sort();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+    QVERIFY(QFile::rename(path, dir.filePath("elsewhere/settings.txt")));
+    QVERIFY(QFile::link("elsewhere/settings.txt", path));
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+
+    for (const QString &name : players)
+        QCOMPARE(fileBytes(dir.filePath(name)), name.toUtf8());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 6);
+    QCOMPARE(QDir(dir.filePath("elsewhere"))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                 .size(),
+             3);
+}
+
+void TestGameSettings::hardLinksStayOneFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    const QString other = dir.filePath("game-copy.cfg");
+    writeBytes(path, "TRUE\r\n800\r\n600\r\nTRUE\r\nTRUE\r\nTRUE\r\nan old value longer than the new\r\n");
+    QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    const ino_t inode = statOf(path).st_ino;
+
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+    QCOMPARE(fileBytes(other), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
+    QCOMPARE(statOf(path).st_ino, inode);
+    QCOMPARE(statOf(path).st_nlink, nlink_t(2));
+}
+
+void TestGameSettings::linkOfAnotherUserFollowedOnlyToTheirOwnFile()
+{
+    if (geteuid() != 0)
+        QSKIP("making a link owned by another user needs root");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    const QString target = dir.filePath("system.conf");
+    const QByteArray system("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\nroot's own\r\n");
+    writeBytes(target, system);
+    QVERIFY(QFile::link(target, path));
+    QCOMPARE(lchown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+
+    const QString refusal =
+        QStringLiteral("it is a link that another user made to a file that is not theirs");
+    QCOMPARE(readFile(path).error.reason, refusal);
+    GameSettings changed = designedExample();
+    changed.Extra = "planted";
+    QCOMPARE(writeFile(path, changed)->reason, refusal);
+    QCOMPARE(fileBytes(target), system);
+
+    // The same link to a file of its owner's is theirs to follow.
+    QCOMPARE(chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+    QVERIFY(readFile(path).settings);
+    QCOMPARE(writeFile(path, changed), std::nullopt);
+    QCOMPARE(*readFile(target).settings, changed);
+    QCOMPARE(statOf(target).st_uid, uid_t(65534));
+    QVERIFY(S_ISLNK(statOf(path).st_mode));
 }
 
 void TestGameSettings::failedWriteKeepsOldFile()
@@ -343,7 +436,7 @@ void TestGameSettings::failedWriteKeepsOldFile()
     writeBytes(path, old);
     {
         FileSizeLimit limit(8);
-        const std::optional<SettingsError> error = writeSettingsFile(path, designedExample());
+        const std::optional<SettingsError> error = writeFile(path, designedExample());
         QVERIFY(error);
         QCOMPARE(error->reason, QStringLiteral("File too large"));
     }
@@ -353,7 +446,7 @@ void TestGameSettings::failedWriteKeepsOldFile()
 
     GameSettings unwritable = designedExample();
     unwritable.Extra = "line\nbreak";
-    QVERIFY(writeSettingsFile(path, unwritable));
+    QVERIFY(writeFile(path, unwritable));
     QCOMPARE(fileBytes(path), old);
 }
 
@@ -373,15 +466,26 @@ void TestGameSettings::fullDiskKeepsOldFile()
         while (filler.write(block) == block.size()) {
         }
     }
-    const std::optional<SettingsError> error = writeSettingsFile(path, designedExample());
+    const std::optional<SettingsError> error = writeFile(path, designedExample());
     const QByteArray after = fileBytes(path);
     const QStringList entries = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    // Rewritten in place, for its second name: a new content that needs
+    // another block is refused before the old one is touched.
+    const QString second = dir.filePath("second.cfg");
+    link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData());
+    GameSettings longer = designedExample();
+    longer.Extra = QByteArray(5000, 'x');
+    const std::optional<SettingsError> inPlaceError = writeFile(path, longer);
+    const QByteArray afterInPlace = fileBytes(second);
     umount(mountPoint.constData());
 
     QVERIFY(error);
     QCOMPARE(error->reason, QStringLiteral("No space left on device"));
     QCOMPARE(after, old);
     QCOMPARE(entries, (QStringList{"filler", SettingsFileName}));
+    QVERIFY(inPlaceError);
+    QCOMPARE(inPlaceError->reason, QStringLiteral("No space left on device"));
+    QCOMPARE(afterInPlace, old);
 }
 
 QTEST_GUILESS_MAIN(TestGameSettings)

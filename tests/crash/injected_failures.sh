@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes each system call of a save fail in turn: the save must report the
-# failure, leave the old file byte for byte, and leave no temporary file. Also
-# checks from a trace that a save syncs the data before the rename and the
-# folder after it.
+# failure, leave the old file byte for byte, and leave no temporary file. A
+# new file that may not be made, or not be made like the old one, is no
+# failure: the file is then rewritten in place. Also checks from a trace that
+# a save syncs the data before the rename and the folder after it.
 # Usage: injected_failures.sh SAVE_HARNESS
 set -euo pipefail
 # LeakSanitizer cannot work under ptrace; in a sanitizer build the same save
@@ -15,44 +16,60 @@ dir=$work/game
 mkdir "$dir"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 old=$'TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\n41\r\n'
+new=$'TRUE\r\n640\r\n480\r\nFALSE\r\nTRUE\r\nTRUE\r\n42\r\n'
 
 # The number, counted from the start of the process, of each call's first use
-# in the save (after the read's opening of the file). A write is the one into
-# the new file: a sanitizer build writes to pipes of its own as well.
+# in the save (after the read's opening of the file), optionally the first
+# whose line matches a pattern as well.
 printf '%s' "$old" >"$dir/zunkel.cfg"
 strace -f -qq -o "$work/trace" "$harness" "$dir" 1
 start=$(grep -n 'zunkel.cfg' "$work/trace" | head -n 1 | cut -d: -f1)
-new_file=$(grep -m 1 -E 'O_TMPFILE.*= [0-9]+$' "$work/trace" | sed -E 's/.*= //')
 first_in_save() {
-  local call=$1 args='' line
-  [[ $call == write ]] && args="$new_file,"
-  line=$(tail -n +"$((start + 1))" "$work/trace" | grep -n -m 1 -E "^[0-9]+ +$call\($args" | cut -d: -f1)
-  [[ -n $line ]] || fail "a save makes no $call"
+  local call=$1 pattern=${2:-} line
+  line=$(tail -n +"$((start + 1))" "$work/trace" | grep -n -E "^[0-9]+ +$call\(" | grep -m 1 -e "$pattern" |
+         cut -d: -f1)
+  [[ -n $line ]] || fail "a save makes no $call $pattern"
   head -n "$((start + line))" "$work/trace" | grep -c -E "^[0-9]+ +$call\("
 }
 
-failures=0
-for injection in write:ENOSPC write:EIO write:EFBIG fdatasync:EIO fdatasync:ENOSPC rename:EIO rename:EXDEV \
-                 linkat:EIO linkat:ENOSPC fchmod:EPERM openat:ENOSPC openat:EACCES openat:EMFILE; do
-  call=${injection%%:*}
-  error=${injection#*:}
+# inject CALL:ERROR: runs one save with that call failing (for openat, the
+# one that makes the new file); sets status and output.
+inject() {
+  local call=${1%%:*} error=${1#*:} when
+  when=$(first_in_save "$call" "$([[ $call == openat ]] && echo O_CREAT)")
   printf '%s' "$old" >"$dir/zunkel.cfg"
+  inode=$(stat -c %i "$dir/zunkel.cfg")
   status=0
-  # The save's first use fails; for fchmod, which the save retries, every use.
-  when=$(first_in_save "$call")
-  [[ $call == fchmod ]] && when+=+
   output=$(strace -f -qq -o /dev/null -e trace="$call" -e inject="$call":error="$error":when="$when" \
     "$harness" "$dir" 1 2>&1) || status=$?
+  [[ $(ls -A "$dir") == zunkel.cfg ]] || fail "$1 left behind: $(ls -A "$dir")"
+}
+
+failures=0
+for injection in pwrite64:ENOSPC pwrite64:EIO pwrite64:EFBIG fdatasync:EIO fdatasync:ENOSPC renameat:EIO \
+                 renameat:EXDEV fchmod:EIO flistxattr:EIO openat:ENOSPC openat:EMFILE; do
+  inject "$injection"
   [[ $status == 4 ]] || fail "$injection: the save ended with $status, not as a failure ($output)"
   cmp -s "$dir/zunkel.cfg" <(printf '%s' "$old") || fail "$injection changed the old file"
-  [[ $(ls -A "$dir") == zunkel.cfg ]] || fail "$injection left behind: $(ls -A "$dir")"
   echo "  $injection: $output"
   failures=$((failures + 1))
 done
 
+# No new file may be made beside it, or it may not be given the old one's
+# mode: the file is rewritten in place, and holds the new content.
+for injection in openat:EACCES fchmod:EPERM; do
+  inject "$injection"
+  [[ $status == 0 ]] || fail "$injection: the save ended with $status ($output)"
+  cmp -s "$dir/zunkel.cfg" <(printf '%s' "$new") || fail "$injection: the file does not hold the new content"
+  [[ $(stat -c %i "$dir/zunkel.cfg") == "$inode" ]] || fail "$injection: the file was replaced, not rewritten"
+  echo "  $injection: rewritten in place"
+done
+
 # The order that makes a save durable: data synced, renamed in, folder synced.
 printf '%s' "$old" >"$dir/zunkel.cfg"
-strace -f -qq -o "$work/trace" -e trace=fdatasync,rename,renameat,renameat2,fsync,openat "$harness" "$dir" 1
-order=$(grep -oE '^[0-9]+ +(fdatasync|rename[a-z0-9]*|fsync)|O_DIRECTORY' "$work/trace" | sed -E 's/^[0-9]+ +//' | tr '\n' ' ')
-[[ $order =~ fdatasync.*rename.*O_DIRECTORY\ fsync ]] || fail "a save is not synced in order: $order"
+strace -f -qq -o "$work/trace" -e trace=fdatasync,renameat,fsync,openat "$harness" "$dir" 1
+order=$(grep -oE '^[0-9]+ +(fdatasync|renameat|fsync)\([0-9]+' "$work/trace" | sed -E 's/^[0-9]+ +//' | tr '\n' ' ')
+[[ $order =~ ^fdatasync\([0-9]+\ renameat\(([0-9]+)\ fsync\(([0-9]+)\ $ ]] || fail "a save is not synced in order: $order"
+grep -q -E "openat\(${BASH_REMATCH[1]}, \"\.\", .*O_DIRECTORY.* = ${BASH_REMATCH[2]}$" "$work/trace" ||
+  fail "the synced folder is not the one renamed in: $order"
 echo "injected failures: $failures failed saves, each kept the old file; sync order: $order"

@@ -2,7 +2,8 @@
 # Kills a save at every system call it makes, and then at random calls during
 # runs of many saves: the settings file must always be complete, either as it
 # was or as it became, the next start must read it, and the next save must
-# leave no temporary file behind.
+# leave no temporary file behind. Then two processes save the same file at
+# once, many times each: every save succeeds.
 # Usage: kill_during_save.sh SAVE_HARNESS [KILLS]
 set -euo pipefail
 # LeakSanitizer cannot work under ptrace; in a sanitizer build the same save
@@ -55,8 +56,9 @@ killed_run() { # SYSCALL N SAVES
 state 0 >"$dir/zunkel.cfg"
 strace -f -qq -o "$work/trace" "$harness" "$dir" 1
 start=$(grep -n 'zunkel.cfg' "$work/trace" | head -n 1 | cut -d: -f1)
-calls=(openat read write fdatasync fsync linkat rename renameat renameat2 unlink unlinkat close statx
-       newfstatat fstat access fchmod readlink getdents64 lseek fcntl ftruncate fchown)
+calls=(openat read write pwrite64 fdatasync fsync linkat rename renameat renameat2 unlink unlinkat close statx
+       newfstatat fstat access fchmod readlink getdents64 lseek fcntl ftruncate fchown flock flistxattr
+       fgetxattr fsetxattr fremovexattr fallocate)
 declare -A before total
 for call in "${calls[@]}"; do
   total[$call]=$(grep -c -E "^[0-9]+ +$call\(" "$work/trace" || true)
@@ -90,3 +92,14 @@ while ((kills < wanted_kills)); do
   current=$(after_kill "$current" $((current + saves)))
 done
 echo "kill test: $kills kills ($systematic systematic, $((kills - systematic)) random), no torn or empty file"
+
+# Two processes saving the same file at the same time: neither may take the
+# other's temporary away, so every save of both succeeds.
+state 0 >"$dir/zunkel.cfg"
+"$harness" "$dir" 2000 & first=$!
+"$harness" "$dir" 2000 & second=$!
+wait "$first" || fail "the first of two saving processes failed"
+wait "$second" || fail "the second of two saving processes failed"
+[[ $(ls -A "$dir") == zunkel.cfg ]] || fail "concurrent saves left behind: $(ls -A "$dir")"
+"$harness" "$dir" 1 || fail "the file after concurrent saves cannot be read"
+echo "concurrent saves: 2 x 2000, all succeeded"

@@ -3,9 +3,7 @@
 // kill it at chosen system calls and check what is left on disk.
 // Usage: save_harness FOLDER SAVES
 // Exit status: 0 done, 3 the file could not be read, 4 a save failed.
-#include "game_settings.h"
-
-#include <QDir>
+#include "settings_file.h"
 
 #include <cstdio>
 
@@ -13,10 +11,10 @@ int main(int argc, char *argv[])
 {
     if (argc != 3)
         return 2;
-    const QString path = QDir(QString::fromLocal8Bit(argv[1])).filePath(SettingsFileName);
+    const SettingsFile file(QByteArray(argv[1]) + '/' + SettingsFileName);
     const int saves = std::atoi(argv[2]);
     for (int i = 0; i < saves; ++i) {
-        const ParseResult read = readSettingsFile(path);
+        const ParseResult read = file.read();
         if (!read.settings) {
             std::fprintf(stderr, "cannot read: %s\n", qPrintable(read.error.reason));
             return 3;
@@ -27,7 +25,7 @@ int main(int argc, char *argv[])
         // Alternate the lengths too, so that a torn file cannot pass for a whole one.
         next.Width = counter % 2 ? "1024" : "640";
         next.Height = counter % 2 ? "768" : "480";
-        if (const std::optional<SettingsError> error = writeSettingsFile(path, next)) {
+        if (const std::optional<SettingsError> error = file.write(next)) {
             std::fprintf(stderr, "cannot save: %s\n", qPrintable(error->reason));
             return 4;
         }

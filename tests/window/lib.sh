@@ -6,11 +6,49 @@ fail() {
   exit 1
 }
 
-# make_tool_dir EXECUTABLE [SETTINGS_CONTENT_FILE]: a folder holding a copy of the
-# tool and, if given, a settings file; prints its path.
+# new_scratch: one folder, in $scratch, for everything the test makes; it is
+# removed at exit whatever the outcome, also where the test made parts of it
+# read-only. Other users reach their folders in it.
+new_scratch() {
+  scratch=$(mktemp -d)
+  chmod 755 "$scratch"
+  trap remove_scratch EXIT
+}
+remove_scratch() {
+  chmod -R u+rwX "$scratch" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+
+# needs_root WHAT: as another user than root, ends the test as skipped
+# (status 77), saying what needs root.
+needs_root() {
+  ((EUID == 0)) && return
+  echo "SKIP: $* needs root"
+  exit 77
+}
+
+# run_as UID GID [GROUPS]: sets run_as to a command prefix that runs a
+# command as that user, with only those supplementary groups.
+run_as() {
+  local runtime
+  runtime=$(mktemp -d -p "${scratch:-${TMPDIR:-/tmp}}")
+  chown "$1:$2" "$runtime"
+  chmod 700 "$runtime"
+  run_as=(env XDG_RUNTIME_DIR="$runtime" setpriv --reuid="$1" --regid="$2")
+  if [[ -n ${3:-} ]]; then run_as+=(--groups="$3"); else run_as+=(--clear-groups); fi
+}
+
+# make_tool_dir EXECUTABLE [SETTINGS_CONTENT_FILE [NAME]]: a folder holding a
+# copy of the tool and, if given, a settings file; prints its path. Made in
+# the scratch folder if there is one, under NAME if given.
 make_tool_dir() {
   local dir
-  dir=$(mktemp -d)
+  if [[ -n ${3:-} ]]; then
+    dir=$scratch/$3
+    mkdir "$dir"
+  else
+    dir=$(mktemp -d -p "${scratch:-${TMPDIR:-/tmp}}")
+  fi
   chmod 755 "$dir"
   cp "$1" "$dir/zunkel-config"
   [[ -n "${2:-}" ]] && cp "$2" "$dir/zunkel.cfg"
@@ -18,11 +56,12 @@ make_tool_dir() {
 }
 
 # start_tool DIR [COMMAND PREFIX...]: starts the tool from another working
-# directory, so that finding the file beside the executable is what is tested.
+# directory (start_in, else /), so that finding the file beside the
+# executable is what is tested.
 start_tool() {
   local dir=$1
   shift
-  (cd / && exec "$@" "$dir/zunkel-config") &
+  (cd "${start_in:-/}" && exec "$@" "$dir/zunkel-config") &
   tool_pid=$!
 }
 
@@ -83,6 +122,31 @@ tool_process() {
     sleep 0.1
   done
   echo "$pid"
+}
+
+# refused_at_start: the tool just started shows the error box and no window,
+# and ends with status 1 after OK. Sets box_height to the box's height.
+refused_at_start() {
+  local box
+  box=$(find_window "$tool_pid" Error)
+  [[ $(window_count "$tool_pid" Config) == 0 ]] || fail "the window showed although nothing was read"
+  box_height=$(xdotool getwindowgeometry --shell "$box" | sed -n 's/^HEIGHT=//p')
+  press_on "$box" Return
+  wait_exit "$tool_pid"
+  [[ $exit_status == 1 ]] || fail "a failed start ended with status $exit_status, not 1"
+}
+
+# save_and_quit DIR EXPECTED_FILE [PROCESS]: ticks Play Music, presses Save,
+# waits for the file to hold the expected bytes, and quits.
+save_and_quit() {
+  local window
+  window=$(find_window "${3:-$(tool_process "$1")}" Config)
+  click "$window" 47 157          # Play Music
+  click "$window" 185 159         # Save
+  wait_for_content "$1/zunkel.cfg" "$2"
+  click "$window" 236 159         # Quit
+  wait_exit "$tool_pid"
+  [[ $exit_status == 0 ]] || fail "Quit after Save ended the tool with status $exit_status, not 0"
 }
 
 # save_fails_cleanly DIR OLD_CONTENT_FILE [PROCESS]: presses Save, expects the

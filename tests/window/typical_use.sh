@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
 # A player opens the tool on the sample settings, picks 1024x768, ticks
 # Fullscreen, saves and quits; then opens it again, changes a box and leaves by
-# the close button without saving.
+# the close button without saving. The game's folder has a Latin-1 name, which
+# is no valid UTF-8, and holds the player's own copies of the settings; the
+# tool is started from another folder with a settings file of its own. Only
+# the file beside the tool is read and written.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 tool=$1
 sample=$2
+new_scratch
 
-dir=$(make_tool_dir "$tool" "$sample")
-trap 'rm -rf "$dir"' EXIT
+dir=$(make_tool_dir "$tool" "$sample" "Spiele"$'\xe4')
 printf 'TRUE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n' >"$dir/expected"
+start_in=$scratch/elsewhere
+mkdir "$start_in"
+printf 'FALSE\r\n320\r\n240\r\nFALSE\r\nTRUE\r\nTRUE\r\nnot the game\r\n' >"$start_in/zunkel.cfg"
+for copy in "$dir/zunkel.cfg.backup" "$dir/zunkel.cfg.old123" "$start_in/zunkel.cfg.backup"; do
+  echo "the player's own $copy" >"$copy"
+done
+# Every file but the tool and its settings, with its content.
+others() { (cd "$scratch" && find . -type f ! -name zunkel-config ! -path "./Spiele*/zunkel.cfg" -exec md5sum {} + | sort); }
+before=$(others)
 
 start_tool "$dir"
 window=$(find_window "$tool_pid" Config)
@@ -24,7 +36,9 @@ click "$window" 236 159         # Quit
 wait_exit "$tool_pid"
 [[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
 cmp "$dir/zunkel.cfg" "$dir/expected" || fail "the saved file changed after Save"
-[[ $(ls "$dir") == $'expected\nzunkel-config\nzunkel.cfg' ]] || fail "stray files: $(ls "$dir")"
+[[ $(ls -A "$dir") == $'expected\nzunkel-config\nzunkel.cfg\nzunkel.cfg.backup\nzunkel.cfg.old123' ]] ||
+  fail "stray or missing files: $(ls -A "$dir")"
+[[ $(others) == "$before" ]] || fail "a save changed other files: $(others)"
 
 start_tool "$dir"
 window=$(find_window "$tool_pid" Config)

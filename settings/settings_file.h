@@ -1,0 +1,50 @@
+#pragma once
+
+#include "game_settings.h"
+
+// The game's settings file on disk, named by the bytes of its path, so that a
+// folder whose name is not valid in the locale's encoding (Latin-1 on a UTF-8
+// desktop) is still found. Each read or write opens the folder anew by those
+// bytes; the working directory is never used.
+//
+// A symlink in the folder is followed only when the user running the tool
+// owns it, or when the link's owner also owns the file it leads to; otherwise
+// the read or write fails and nothing is read or written.
+class SettingsFile
+{
+  public:
+    // "zunkel.cfg" in the folder that holds the running executable. Should
+    // that folder not be found, every read and write fails and says so.
+    static SettingsFile besideExecutable();
+
+    // The file at `path`, as the system spells it.
+    explicit SettingsFile(const QByteArray &path);
+
+    // The path as a message shows it to the player.
+    QString displayPath() const;
+
+    ParseResult read() const;
+
+    // Writes the settings as the file's whole new content, which is synced
+    // before success is reported; the file's owner, group, mode, ACL and
+    // extended attributes stay as they were wherever the system lets the
+    // saving user keep them.
+    //
+    // The file is replaced atomically by a new one made beside it (either
+    // the old content stays byte for byte or the new one is complete) unless
+    // that would change more than its content; then it is rewritten in place:
+    // - it has other hard links;
+    // - the new file cannot be given its owner and group, its ACL or its
+    //   extended attributes (the system refuses or does not support it);
+    // - no new file may be made in its folder, but the file may be written.
+    // A file that the saving user may not write is never replaced. No file but
+    // the settings file is changed; the only ones removed are the tool's own
+    // temporaries, left behind by a save that was killed.
+    std::optional<SettingsError> write(const GameSettings &settings) const;
+
+  private:
+    SettingsFile() = default;
+
+    QByteArray folder_;
+    QByteArray name_;
+};
