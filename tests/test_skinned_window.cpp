@@ -65,22 +65,33 @@ class Tool
     }
 
     // Presses a button at a point of the window, moves the pointer by
-    // `offset` in several steps, and releases it there.
-    void drag(QPoint from, QPoint offset, int button = 1) const
+    // `offset` in several steps, and releases it there. `first` runs just
+    // before the press, `midway` halfway through the drag.
+    void drag(QPoint from, QPoint offset, int button = 1, const QStringList &first = {},
+              const QStringList &midway = {}) const
     {
         const QPoint start = geometry().topLeft() + from;
-        QStringList steps{"mousemove", QString::number(start.x()), QString::number(start.y()), "mousedown",
-                          QString::number(button)};
+        QStringList steps{"mousemove", QString::number(start.x()), QString::number(start.y())};
+        steps << first << "mousedown" << QString::number(button);
         for (int i = 1; i <= 5; ++i) {
             const QPoint p = start + offset * i / 5;
             steps << "sleep"
                   << "0.05"
                   << "mousemove" << QString::number(p.x()) << QString::number(p.y());
+            if (i == 2)
+                steps << midway;
         }
         steps << "sleep"
               << "0.05"
               << "mouseup" << QString::number(button);
         xdotool(steps);
+    }
+
+    // A left click at a point of the window, in device pixels.
+    void click(QPoint at) const
+    {
+        const QPoint p = geometry().topLeft() + at;
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
     }
 
     QTemporaryDir dir;
@@ -123,6 +134,40 @@ class Backdrop : public QWidget
     void mousePressEvent(QMouseEvent *event) override { presses << event->globalPosition().toPoint(); }
 };
 
+// Two monitors side by side on the X screen, the left one primary, for as
+// long as this lives.
+class TwoMonitors
+{
+  public:
+    TwoMonitors()
+    {
+        // The left one takes Xvfb's output, whose own monitor would span both.
+        run("xrandr", {"--setmonitor", "*L", "1024/270x768/203+0+0", "screen"});
+        run("xrandr", {"--setmonitor", "R", "1024/270x768/203+1024+0", "none"});
+    }
+    ~TwoMonitors()
+    {
+        run("xrandr", {"--delmonitor", "L"});
+        run("xrandr", {"--delmonitor", "R"});
+    }
+};
+
+// The preview screen sits at (27, 42) in the window, 109 x 82: each of its
+// pixels must be a sharp 2 x 2 block on a screen at 200 %, not a blurred one.
+int blurredPreviewPixels(QPoint window)
+{
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, window.x() + 2 * 27, window.y() + 2 * 42, 2 * 109, 2 * 82)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
+    int blurred = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            blurred += shown.pixel(x, y) != scene.pixel(x / 2, y / 2);
+    return blurred;
+}
+
 bool waitForWindowManager()
 {
     for (int i = 0; i < 100; ++i) {
@@ -148,6 +193,7 @@ class TestSkinnedWindow : public QObject
     void closeButtonInTheCorner();
     void dragsWithoutWindowManager();
     void dragsUnderWindowManager();
+    void movesToScreenWithAnotherScale();
 
   private:
     QRegion skinRegion;
@@ -199,19 +245,7 @@ void TestSkinnedWindow::artIsSharpWhenScaled()
 {
     Tool tool({QStringLiteral("QT_SCALE_FACTOR=2")});
     QTest::qWait(300);
-    const QRect frame = tool.geometry();
-    // The preview screen sits at (27, 42) in the window, 109 x 82: each of its
-    // pixels must be a sharp 2 x 2 block on screen, not a blurred one.
-    const QImage shown = QGuiApplication::primaryScreen()
-                             ->grabWindow(0, frame.x() + 2 * 27, frame.y() + 2 * 42, 2 * 109, 2 * 82)
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
-    int blurred = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            blurred += shown.pixel(x, y) != scene.pixel(x / 2, y / 2);
-    QCOMPARE(blurred, 0);
+    QCOMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
 }
 
 void TestSkinnedWindow::cutAwayPartsLetClicksThrough()
@@ -255,6 +289,16 @@ void TestSkinnedWindow::dragsWithoutWindowManager()
     QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(30, -20));
     frame = tool.geometry();
 
+    // The second press of a double click drags too.
+    tool.drag(QPoint(100, 12), QPoint(40, 30), 1, {"click", "1"});
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(40, 30));
+    frame = tool.geometry();
+
+    // A right click during a left drag neither ends nor restarts it.
+    tool.drag(QPoint(150, 172), QPoint(-50, 35), 1, {}, {"click", "3"});
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(-50, 35));
+    frame = tool.geometry();
+
     // The icon, the preview, the frame and a button are no handles.
     for (const QPoint &control : {QPoint(20, 12), QPoint(80, 80), QPoint(254, 107), QPoint(236, 159)}) {
         tool.drag(control, QPoint(25, 25));
@@ -285,6 +329,37 @@ void TestSkinnedWindow::dragsUnderWindowManager()
     }
     openbox.terminate();
     openbox.waitForFinished();
+}
+
+void TestSkinnedWindow::movesToScreenWithAnotherScale()
+{
+    TwoMonitors monitors;
+    // As a desktop that scales each screen on its own sets it.
+    Tool tool({QStringLiteral("QT_SCREEN_SCALE_FACTORS=L=1;R=2")});
+    QVERIFY(!tool.window.isEmpty());
+    QCOMPARE(tool.geometry().size(), QSize(280, 180));
+    QVERIFY(tool.geometry().right() < 1024);
+
+    tool.drag(QPoint(100, 12), QPoint(1000, 0)); // by the title onto the right screen
+    QTRY_VERIFY(tool.geometry().left() >= 1024);
+    QTRY_COMPARE(tool.geometry().size(), QSize(560, 360));
+    QTRY_VERIFY((shapeOf(tool.window) ^ scaled(skinRegion, 2)).isEmpty());
+    QCOMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
+    tool.click(QPoint(47, 157) * 2);  // Play Music
+    tool.click(QPoint(185, 159) * 2); // Save
+    const auto music = [&] {
+        QFile settings(tool.dir.filePath("zunkel.cfg"));
+        return settings.open(QIODevice::ReadOnly) ? settings.readAll().split('\n').value(3) : QByteArray();
+    };
+    QTRY_COMPARE(music(), QByteArray("FALSE\r"));
+
+    tool.drag(QPoint(100, 12) * 2, QPoint(-1000, 0)); // and back
+    QTRY_VERIFY(tool.geometry().right() < 1024);
+    QTRY_COMPARE(tool.geometry().size(), QSize(280, 180));
+    QTRY_VERIFY((shapeOf(tool.window) ^ skinRegion).isEmpty());
+    tool.click(QPoint(256, 6)); // the close button
+    QVERIFY(tool.process.waitForFinished(10000));
+    QCOMPARE(tool.process.exitCode(), 0);
 }
 
 QTEST_MAIN(TestSkinnedWindow)
