@@ -344,7 +344,7 @@ void TestSkinnedWindow::movesToScreenWithAnotherScale()
     QTRY_VERIFY(tool.geometry().left() >= 1024);
     QTRY_COMPARE(tool.geometry().size(), QSize(560, 360));
     QTRY_VERIFY((shapeOf(tool.window) ^ scaled(skinRegion, 2)).isEmpty());
-    QCOMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
+    QTRY_COMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
     tool.click(QPoint(47, 157) * 2);  // Play Music
     tool.click(QPoint(185, 159) * 2); // Save
     const auto music = [&] {
