@@ -48,11 +48,14 @@ void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
     if (shape.isEmpty())
         return;
     window.setMask(shape);
-    // Qt turns the mask into device pixels only when it is set: on a screen
-    // with another scale it has to be given again, and the widget ignores a
-    // mask equal to its own.
-    if (QWindow *handle = window.windowHandle())
+    // Qt turns the mask and the fixed size into device pixels only when they
+    // are set: on a screen with another scale both have to be given again
+    // (the widget ignores a mask or size equal to its own), or a window
+    // manager keeps the window at its old size in device pixels.
+    if (QWindow *handle = window.windowHandle()) {
         handle->setMask(shape);
+        handle->resize(window.size());
+    }
 }
 
 QPixmap scaledPixelArt(const QPixmap &picture, qreal ratio)
