@@ -4,9 +4,8 @@
 #include "game_settings.h"
 #include "window_drag.h"
 
-#include <QWidget>
-
 #include <QPixmap>
+#include <QWidget>
 
 #include <memory>
 #include <utility>

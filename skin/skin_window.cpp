@@ -45,15 +45,15 @@ void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
     // the scaled skin is. On Wayland it bounds where the window takes the
     // pointer (Qt makes it the input region).
     const QRegion shape = BuildSkinRegion(skin.toImage());
-    if (shape.isEmpty())
-        return;
-    window.setMask(shape);
+    if (!shape.isEmpty())
+        window.setMask(shape);
     // Qt turns the mask and the fixed size into device pixels only when they
     // are set: on a screen with another scale both have to be given again
     // (the widget ignores a mask or size equal to its own), or a window
     // manager keeps the window at its old size in device pixels.
     if (QWindow *handle = window.windowHandle()) {
-        handle->setMask(shape);
+        if (!shape.isEmpty())
+            handle->setMask(shape);
         handle->resize(window.size());
     }
 }
