@@ -5,5 +5,7 @@ QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray 
 {
     if (!chosenPlatform.isEmpty() || waylandDisplay.isEmpty() || x11Display.isEmpty())
         return {};
-    return "xcb";
+    // Qt tries these in turn: a DISPLAY left over from another session, with
+    // no X server behind it, falls back to the Wayland compositor.
+    return "xcb;wayland";
 }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextDocument>
+#include <qpa/qplatformscreen.h>
 
 #include <cstdlib>
 
@@ -27,6 +28,8 @@ void SystemPlatform::endProgram(int status)
 
 double SystemPlatform::desktopHeight() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen->geometry().height() * screen->devicePixelRatio();
+    // The screen's own pixel count: a scaled screen's logical height is
+    // rounded, and multiplied back it can fall short (768 / 1.25 * 1.25 is
+    // 767.5).
+    return QGuiApplication::primaryScreen()->handle()->geometry().height();
 }

@@ -52,6 +52,8 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
 {
     loadArtAndFonts();
     ui->setupUi(this);
+    for (QLabel *picture : {ui->picPreview, ui->picDisplay})
+        pixelArt.emplace_back(picture, picture->pixmap());
     for (QWidget *pressable : {static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->picMainSkin),
                                static_cast<QWidget *>(ui->imgIcon)})
         pressable->installEventFilter(this);
@@ -67,15 +69,21 @@ frmConfig::~frmConfig() = default;
 
 bool frmConfig::Form_Load()
 {
-    ApplySkin(*this, *ui->picMainSkin, QPixmap(SkinPicture));
-    for (QLabel *picture : {ui->picPreview, ui->picDisplay})
-        picture->setPixmap(scaledPixelArt(picture->pixmap(), devicePixelRatio()));
+    ApplySkinAtScale();
     if (!LoadSettings())
         return false;
     // Connected only now: filling the chooser from the file is not the
     // player's choice and must not warn.
     connect(ui->lstDisplay, &QComboBox::currentTextChanged, this, &frmConfig::lstDisplay_Change);
     return true;
+}
+
+void frmConfig::ApplySkinAtScale()
+{
+    skinRatio = devicePixelRatio();
+    ApplySkin(*this, *ui->picMainSkin, QPixmap(SkinPicture));
+    for (const auto &[picture, art] : pixelArt)
+        picture->setPixmap(scaledPixelArt(art, skinRatio));
 }
 
 void frmConfig::showCentred()
@@ -131,9 +139,19 @@ void frmConfig::lstDisplay_Change(const QString &text)
         platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
 }
 
+bool frmConfig::event(QEvent *event)
+{
+    // Moved to a screen with another scale: the shape and the pictures are
+    // made again for it, or they stay at the old size.
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatio() != skinRatio)
+        ApplySkinAtScale();
+    return QWidget::event(event);
+}
+
 bool frmConfig::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::MouseButtonPress)
+    // The second press of a double click comes as a double click alone.
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return false;
     auto *press = static_cast<QMouseEvent *>(event);
     if (watched == ui->lblTitle)
@@ -145,15 +163,9 @@ bool frmConfig::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void frmConfig::lblTitle_MouseDown(QMouseEvent *event)
-{
-    drag.StartWindowDrag(*ui->lblTitle, event->globalPosition().toPoint());
-}
+void frmConfig::lblTitle_MouseDown(QMouseEvent *event) { drag.StartWindowDrag(*ui->lblTitle, *event); }
 
-void frmConfig::picMainSkin_MouseDown(QMouseEvent *event)
-{
-    drag.StartWindowDrag(*ui->picMainSkin, event->globalPosition().toPoint());
-}
+void frmConfig::picMainSkin_MouseDown(QMouseEvent *event) { drag.StartWindowDrag(*ui->picMainSkin, *event); }
 
 void frmConfig::failOnFile(const SettingsError &error)
 {

@@ -4,14 +4,18 @@
 #include "settings_file.h"
 #include "window_drag.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Ui
 {
 class frmConfig;
 }
+class QLabel;
 class QMouseEvent;
 
 // The configuration window: loads the game's settings into its controls and
@@ -30,6 +34,7 @@ class frmConfig : public QWidget
     void showCentred();
 
   protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private slots:
@@ -42,6 +47,8 @@ class frmConfig : public QWidget
     void lblTitle_MouseDown(QMouseEvent *event);
     void picMainSkin_MouseDown(QMouseEvent *event);
     bool LoadSettings();
+    // The skin, its shape and the pictures, drawn for the screen's scale.
+    void ApplySkinAtScale();
     void failOnFile(const SettingsError &error);
 
     std::unique_ptr<Ui::frmConfig> ui;
@@ -49,4 +56,7 @@ class frmConfig : public QWidget
     WindowDrag drag{*this};
     const SettingsFile settingsFile;
     GameSettings settings;
+    // The pictures as designed, before scaling.
+    std::vector<std::pair<QLabel *, QPixmap>> pixelArt;
+    qreal skinRatio = 0;
 };

@@ -2,11 +2,11 @@
 
 #include "mod_main.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+#include <QWindow>
 
 namespace
 {
@@ -29,25 +29,33 @@ QPixmap withKeyTransparent(const QPixmap &skin)
 
 void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
 {
-    // Wayland has no window shapes: there the cut-away pixels are drawn
-    // transparent instead, and the mask below still bounds where the window
-    // takes the pointer (Qt makes it the input region).
-    const bool withoutShapes = QGuiApplication::platformName() == QLatin1String("wayland");
-    if (withoutShapes)
-        window.setAttribute(Qt::WA_TranslucentBackground);
+    // The cut-away pixels are both transparent and cut off by the shape.
+    // Wayland has no shapes, and compositors that draw X11 windows without
+    // theirs (sway and weston through XWayland) honour only the alpha; an X
+    // server without a compositor honours only the shape.
+    window.setAttribute(Qt::WA_TranslucentBackground);
     skinBox.setFrameShape(QFrame::NoFrame);
     skinBox.move(0, 0);
-    skinBox.setPixmap(
-        scaledPixelArt(withoutShapes ? withKeyTransparent(skin) : skin, window.devicePixelRatio()));
+    skinBox.setPixmap(scaledPixelArt(withKeyTransparent(skin), window.devicePixelRatio()));
     skinBox.setFixedSize(skin.deviceIndependentSize().toSize());
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.setFixedSize(skinBox.size());
 
     // In logical pixels, so that a scaled screen cuts the window exactly where
-    // the scaled skin is.
+    // the scaled skin is. On Wayland it bounds where the window takes the
+    // pointer (Qt makes it the input region).
     const QRegion shape = BuildSkinRegion(skin.toImage());
     if (!shape.isEmpty())
         window.setMask(shape);
+    // Qt turns the mask and the fixed size into device pixels only when they
+    // are set: on a screen with another scale both have to be given again
+    // (the widget ignores a mask or size equal to its own), or a window
+    // manager keeps the window at its old size in device pixels.
+    if (QWindow *handle = window.windowHandle()) {
+        if (!shape.isEmpty())
+            handle->setMask(shape);
+        handle->resize(window.size());
+    }
 }
 
 QPixmap scaledPixelArt(const QPixmap &picture, qreal ratio)

@@ -8,7 +8,8 @@ class QWidget;
 
 // Turns `window` into a borderless window exactly the size of `skin`, shown by
 // `skinBox` at its top-left corner, and cut to the skin's non-key pixels.
-// Call before the window is first shown.
+// Call before the window is first shown, and again when its device pixel
+// ratio changes.
 void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin);
 
 // The picture enlarged for a scaled screen pixel by pixel, without the blur

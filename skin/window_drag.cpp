@@ -6,7 +6,7 @@
 
 WindowDrag::WindowDrag(QWidget &window) : QObject(&window), window(window) {}
 
-void WindowDrag::StartWindowDrag(QWidget &pressedWidget, QPoint globalPressPosition)
+void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &press)
 {
     stop();
     QWindow *handle = window.windowHandle();
@@ -15,7 +15,8 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, QPoint globalPressPosit
     // No window manager to take the move: follow the pointer ourselves. The
     // pressed widget keeps receiving the pointer's events until the release.
     pressed = &pressedWidget;
-    pointerToWindow = globalPressPosition - window.pos();
+    button = press.button();
+    pointerToWindow = press.globalPosition().toPoint() - window.pos();
     pressed->installEventFilter(this);
 }
 
@@ -28,7 +29,12 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         window.move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - pointerToWindow);
         return true;
     case QEvent::MouseButtonRelease:
-        stop();
+        if (static_cast<QMouseEvent *>(event)->button() == button)
+            stop();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // Another button pressed during the drag neither ends nor restarts it.
         return true;
     default:
         return false;

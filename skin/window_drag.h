@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QPointer>
 
+class QMouseEvent;
 class QWidget;
 
 // Moves a window that has no title bar with the pointer.
@@ -16,8 +17,8 @@ class WindowDrag : public QObject
 
     // Called on a press of any button on `pressed`, a widget inside the
     // window. Hands the move to the window manager when it takes it; without
-    // one, the window follows the pointer until the button is released.
-    void StartWindowDrag(QWidget &pressed, QPoint globalPressPosition);
+    // one, the window follows the pointer until that button is released.
+    void StartWindowDrag(QWidget &pressed, const QMouseEvent &press);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,5 +28,6 @@ class WindowDrag : public QObject
 
     QWidget &window;
     QPointer<QWidget> pressed;
+    Qt::MouseButton button = Qt::NoButton;
     QPoint pointerToWindow;
 };

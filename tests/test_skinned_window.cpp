@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <optional>
+
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
@@ -65,22 +67,33 @@ class Tool
     }
 
     // Presses a button at a point of the window, moves the pointer by
-    // `offset` in several steps, and releases it there.
-    void drag(QPoint from, QPoint offset, int button = 1) const
+    // `offset` in several steps, and releases it there. `first` runs just
+    // before the press, `midway` halfway through the drag.
+    void drag(QPoint from, QPoint offset, int button = 1, const QStringList &first = {},
+              const QStringList &midway = {}) const
     {
         const QPoint start = geometry().topLeft() + from;
-        QStringList steps{"mousemove", QString::number(start.x()), QString::number(start.y()), "mousedown",
-                          QString::number(button)};
+        QStringList steps{"mousemove", QString::number(start.x()), QString::number(start.y())};
+        steps << first << "mousedown" << QString::number(button);
         for (int i = 1; i <= 5; ++i) {
             const QPoint p = start + offset * i / 5;
             steps << "sleep"
                   << "0.05"
                   << "mousemove" << QString::number(p.x()) << QString::number(p.y());
+            if (i == 2)
+                steps << midway;
         }
         steps << "sleep"
               << "0.05"
               << "mouseup" << QString::number(button);
         xdotool(steps);
+    }
+
+    // A left click at a point of the window, in device pixels.
+    void click(QPoint at) const
+    {
+        const QPoint p = geometry().topLeft() + at;
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
     }
 
     QTemporaryDir dir;
@@ -123,15 +136,69 @@ class Backdrop : public QWidget
     void mousePressEvent(QMouseEvent *event) override { presses << event->globalPosition().toPoint(); }
 };
 
-bool waitForWindowManager()
+// Two monitors side by side on the X screen, the left one primary, for as
+// long as this lives.
+class TwoMonitors
 {
-    for (int i = 0; i < 100; ++i) {
-        if (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"))
-            return true;
-        QTest::qWait(100);
+  public:
+    TwoMonitors()
+    {
+        // The left one takes Xvfb's output, whose own monitor would span both.
+        run("xrandr", {"--setmonitor", "*L", "1024/270x768/203+0+0", "screen"});
+        run("xrandr", {"--setmonitor", "R", "1024/270x768/203+1024+0", "none"});
     }
-    return false;
+    ~TwoMonitors()
+    {
+        run("xrandr", {"--delmonitor", "L"});
+        run("xrandr", {"--delmonitor", "R"});
+    }
+};
+
+// The preview screen sits at (27, 42) in the window, 109 x 82: each of its
+// pixels must be a sharp 2 x 2 block on a screen at 200 %, not a blurred one.
+int blurredPreviewPixels(QPoint window)
+{
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, window.x() + 2 * 27, window.y() + 2 * 42, 2 * 109, 2 * 82)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
+    int blurred = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            blurred += shown.pixel(x, y) != scene.pixel(x / 2, y / 2);
+    return blurred;
 }
+
+// openbox, for as long as this lives.
+class WindowManager
+{
+  public:
+    WindowManager() { process.start("openbox", {"--sm-disable"}); }
+    ~WindowManager()
+    {
+        process.terminate();
+        process.waitForFinished();
+    }
+
+    // Once openbox manages the screen. A window manager that has left keeps
+    // its mark on the root window, naming a window that is gone.
+    bool ready()
+    {
+        if (!process.waitForStarted())
+            return false;
+        for (int i = 0; i < 100; ++i) {
+            const QString mark = run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).section("# ", 1);
+            if (!mark.isEmpty() && run("xprop", {"-id", mark, "_NET_WM_NAME"}).contains("Openbox"))
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+  private:
+    QProcess process;
+};
 
 } // namespace
 
@@ -148,6 +215,8 @@ class TestSkinnedWindow : public QObject
     void closeButtonInTheCorner();
     void dragsWithoutWindowManager();
     void dragsUnderWindowManager();
+    void movesToScreenWithAnotherScale_data();
+    void movesToScreenWithAnotherScale();
 
   private:
     QRegion skinRegion;
@@ -199,19 +268,7 @@ void TestSkinnedWindow::artIsSharpWhenScaled()
 {
     Tool tool({QStringLiteral("QT_SCALE_FACTOR=2")});
     QTest::qWait(300);
-    const QRect frame = tool.geometry();
-    // The preview screen sits at (27, 42) in the window, 109 x 82: each of its
-    // pixels must be a sharp 2 x 2 block on screen, not a blurred one.
-    const QImage shown = QGuiApplication::primaryScreen()
-                             ->grabWindow(0, frame.x() + 2 * 27, frame.y() + 2 * 42, 2 * 109, 2 * 82)
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-    const QImage scene = QImage(":/art/preview_screen.gif").convertToFormat(QImage::Format_RGB32);
-    int blurred = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            blurred += shown.pixel(x, y) != scene.pixel(x / 2, y / 2);
-    QCOMPARE(blurred, 0);
+    QCOMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
 }
 
 void TestSkinnedWindow::cutAwayPartsLetClicksThrough()
@@ -255,6 +312,16 @@ void TestSkinnedWindow::dragsWithoutWindowManager()
     QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(30, -20));
     frame = tool.geometry();
 
+    // The second press of a double click drags too.
+    tool.drag(QPoint(100, 12), QPoint(40, 30), 1, {"click", "1"});
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(40, 30));
+    frame = tool.geometry();
+
+    // A right click during a left drag neither ends nor restarts it.
+    tool.drag(QPoint(150, 172), QPoint(-50, 35), 1, {}, {"click", "3"});
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(-50, 35));
+    frame = tool.geometry();
+
     // The icon, the preview, the frame and a button are no handles.
     for (const QPoint &control : {QPoint(20, 12), QPoint(80, 80), QPoint(254, 107), QPoint(236, 159)}) {
         tool.drag(control, QPoint(25, 25));
@@ -265,26 +332,62 @@ void TestSkinnedWindow::dragsWithoutWindowManager()
 
 void TestSkinnedWindow::dragsUnderWindowManager()
 {
-    QProcess openbox;
-    openbox.start("openbox", {"--sm-disable"});
-    QVERIFY(openbox.waitForStarted());
-    QVERIFY(waitForWindowManager());
-    {
-        Tool tool;
-        QTest::qWait(300); // let the window manager place it
-        const QRect frame = tool.geometry();
-        QCOMPARE(frame.size(), QSize(280, 180));
-        tool.drag(QPoint(100, 12), QPoint(70, 50));
-        // The window manager moves the window when the button is released.
-        QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(70, 50));
+    WindowManager openbox;
+    QVERIFY(openbox.ready());
+    Tool tool;
+    QTest::qWait(300); // let the window manager place it
+    const QRect frame = tool.geometry();
+    QCOMPARE(frame.size(), QSize(280, 180));
+    tool.drag(QPoint(100, 12), QPoint(70, 50));
+    // The window manager moves the window when the button is released.
+    QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(70, 50));
 
-        const QRect after = tool.geometry();
-        tool.drag(QPoint(254, 107), QPoint(25, 25));
-        QTest::qWait(300);
-        QCOMPARE(tool.geometry(), after);
-    }
-    openbox.terminate();
-    openbox.waitForFinished();
+    const QRect after = tool.geometry();
+    tool.drag(QPoint(254, 107), QPoint(25, 25));
+    QTest::qWait(300);
+    QCOMPARE(tool.geometry(), after);
+}
+
+void TestSkinnedWindow::movesToScreenWithAnotherScale_data()
+{
+    QTest::addColumn<bool>("withWindowManager");
+    QTest::newRow("without a window manager") << false;
+    QTest::newRow("under openbox") << true;
+}
+
+void TestSkinnedWindow::movesToScreenWithAnotherScale()
+{
+    QFETCH(bool, withWindowManager);
+    TwoMonitors monitors;
+    std::optional<WindowManager> openbox;
+    if (withWindowManager)
+        QVERIFY(openbox.emplace().ready());
+    // As a desktop that scales each screen on its own sets it.
+    Tool tool({QStringLiteral("QT_SCREEN_SCALE_FACTORS=L=1;R=2")});
+    QVERIFY(!tool.window.isEmpty());
+    QCOMPARE(tool.geometry().size(), QSize(280, 180));
+    QVERIFY(tool.geometry().right() < 1024);
+
+    tool.drag(QPoint(100, 12), QPoint(1000, 0)); // by the title onto the right screen
+    QTRY_VERIFY(tool.geometry().left() >= 1024);
+    QTRY_COMPARE(tool.geometry().size(), QSize(560, 360));
+    QTRY_VERIFY((shapeOf(tool.window) ^ scaled(skinRegion, 2)).isEmpty());
+    QTRY_COMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
+    tool.click(QPoint(47, 157) * 2);  // Play Music
+    tool.click(QPoint(185, 159) * 2); // Save
+    const auto music = [&] {
+        QFile settings(tool.dir.filePath("zunkel.cfg"));
+        return settings.open(QIODevice::ReadOnly) ? settings.readAll().split('\n').value(3) : QByteArray();
+    };
+    QTRY_COMPARE(music(), QByteArray("FALSE\r"));
+
+    tool.drag(QPoint(100, 12) * 2, QPoint(-1000, 0)); // and back
+    QTRY_VERIFY(tool.geometry().right() < 1024);
+    QTRY_COMPARE(tool.geometry().size(), QSize(280, 180));
+    QTRY_VERIFY((shapeOf(tool.window) ^ skinRegion).isEmpty());
+    tool.click(QPoint(256, 6)); // the close button
+    QVERIFY(tool.process.waitForFinished(10000));
+    QCOMPARE(tool.process.exitCode(), 0);
 }
 
 QTEST_MAIN(TestSkinnedWindow)

@@ -19,7 +19,7 @@ void TestWindowSystem::preferred_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
     QTest::newRow("Wayland with XWayland")
-        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb");
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb;wayland");
     QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
     QTest::newRow("the player's choice")
         << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();

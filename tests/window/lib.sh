@@ -79,11 +79,11 @@ window_count() {
 }
 
 # click WINDOW X Y: a left click at a point given relative to the window, in
-# the window's own (unscaled) pixels; SCALE, a whole number, is the scale the
-# tool runs at.
+# the window's own (unscaled) pixels; SCALE is the scale the tool runs at.
 click() {
-  local scale=${SCALE:-1}
-  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
+  local x y
+  read -r x y < <(awk -v s="${SCALE:-1}" -v x="$2" -v y="$3" 'BEGIN { printf "%d %d\n", x * s, y * s }')
+  xdotool mousemove --window "$1" "$x" "$y" click 1
 }
 
 # press_on WINDOW KEY...: keys go where the pointer is when no window manager runs.

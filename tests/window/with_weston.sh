@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command against a private headless Wayland compositor (weston), then
-# stops it. Usage: with_weston.sh COMMAND [ARG...]
+# Runs a command against a private headless Wayland compositor (weston) with
+# XWayland, then stops it. The background is plain blue, so that whatever a
+# window leaves see-through shows in a screenshot (weston-screenshooter).
+# Usage: with_weston.sh COMMAND [ARG...]
 set -euo pipefail
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -10,14 +12,24 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_RUNTIME_DIR=$runtime
-weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 --shell=desktop-shell.so \
-  >"$runtime/weston.log" 2>&1 &
+cat >"$runtime/weston.ini" <<'INI'
+[shell]
+background-color=0xff0000ff
+panel-position=none
+animation=none
+startup-animation=none
+INI
+# --debug lets weston-screenshooter take screenshots.
+weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman --socket=wayland-test \
+  --idle-time=0 --shell=desktop-shell.so --xwayland --debug >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
+display=
 for _ in $(seq 100); do
-  [[ -S "$runtime/wayland-test" ]] && break
+  display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$runtime/weston.log")
+  [[ -S "$runtime/wayland-test" && -n $display ]] && break
   sleep 0.1
 done
-[[ -S "$runtime/wayland-test" ]] || { cat "$runtime/weston.log" >&2; exit 1; }
-unset DISPLAY
-export WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland
+[[ -S "$runtime/wayland-test" && -n $display ]] || { cat "$runtime/weston.log" >&2; exit 1; }
+# A Wayland session with XWayland; the command itself runs on Wayland.
+export DISPLAY=$display WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland
 "$@"
