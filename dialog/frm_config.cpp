@@ -1,5 +1,6 @@
 #include "frm_config.h"
 
+#include "font_rendering.h"
 #include "resolution_table.h"
 #include "skin_window.h"
 #include "ui_frm_config.h"
@@ -23,8 +24,10 @@ static void loadArtAndFonts()
                                     QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf")}) {
             // Read in place from the executable, without a copy on the heap.
             const QResource resource(font);
-            QFontDatabase::addApplicationFontFromData(
+            const int id = QFontDatabase::addApplicationFontFromData(
                 QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size()));
+            for (const QString &family : QFontDatabase::applicationFontFamilies(id))
+                renderAlikeOnEveryDesktop(family);
         }
         return true;
     }();
