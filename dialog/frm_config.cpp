@@ -56,6 +56,12 @@ frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *pa
 {
     loadArtAndFonts();
     ui->setupUi(this);
+    // The form's colours are the window's palette, but its style sheet keeps
+    // palettes from passing to child widgets: the controls on the green panel
+    // take it here.
+    for (QWidget *onPanel : std::initializer_list<QWidget *>{ui->Frame2, ui->chkFS, ui->chkFiltering,
+                                                             ui->chkFlat, ui->chkMusic, ui->picPreview})
+        onPanel->setPalette(palette());
     for (QWidget *pressable : {static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->picMainSkin),
                                static_cast<QWidget *>(ui->imgIcon)})
         pressable->installEventFilter(this);
