@@ -1,5 +1,6 @@
 #include "frm_config.h"
 
+#include "accessibility.h"
 #include "font_rendering.h"
 #include "resolution_table.h"
 #include "skin_window.h"
@@ -55,6 +56,7 @@ frmConfig::frmConfig(DialogPlatform &platform, QString settingsPath, QWidget *pa
       settingsPath(std::move(settingsPath))
 {
     loadArtAndFonts();
+    installAccessibility();
     ui->setupUi(this);
     // The form's colours are the window's palette, but its style sheet keeps
     // palettes from passing to child widgets: the controls on the green panel
