@@ -1,5 +1,7 @@
 #include "frm_config.h"
 
+#include "accessibility.h"
+#include "font_rendering.h"
 #include "resolution_table.h"
 #include "skin_window.h"
 #include "ui_frm_config.h"
@@ -22,8 +24,10 @@ static void loadArtAndFonts()
                                     QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf")}) {
             // Read in place from the executable, without a copy on the heap.
             const QResource resource(font);
-            QFontDatabase::addApplicationFontFromData(
+            const int id = QFontDatabase::addApplicationFontFromData(
                 QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size()));
+            for (const QString &family : QFontDatabase::applicationFontFamilies(id))
+                renderAlikeOnEveryDesktop(family);
         }
         return true;
     }();
@@ -51,7 +55,14 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
       settingsFile(std::move(settingsFile))
 {
     loadArtAndFonts();
+    installAccessibility();
     ui->setupUi(this);
+    // The form's colours are the window's palette, but its style sheet keeps
+    // palettes from passing to child widgets: the controls on the green panel
+    // take it here.
+    for (QWidget *onPanel : std::initializer_list<QWidget *>{ui->Frame2, ui->chkFS, ui->chkFiltering,
+                                                             ui->chkFlat, ui->chkMusic, ui->picPreview})
+        onPanel->setPalette(palette());
     for (QLabel *picture : {ui->picPreview, ui->picDisplay})
         pixelArt.emplace_back(picture, picture->pixmap());
     for (QWidget *pressable : {static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->picMainSkin),

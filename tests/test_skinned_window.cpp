@@ -58,6 +58,16 @@ class Tool
         process.waitForFinished();
     }
 
+    // The window as the X server shows it, in device pixels.
+    QImage shown() const
+    {
+        const QRect frame = geometry();
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
     QRect geometry() const
     {
         QHash<QString, int> values;
@@ -211,6 +221,9 @@ class TestSkinnedWindow : public QObject
     void shapeIsTheSkin_data();
     void shapeIsTheSkin();
     void artIsSharpWhenScaled();
+    void dividerAtEveryScale_data();
+    void dividerAtEveryScale();
+    void sameLookWhateverFontSettings();
     void cutAwayPartsLetClicksThrough();
     void closeButtonInTheCorner();
     void dragsWithoutWindowManager();
@@ -269,6 +282,70 @@ void TestSkinnedWindow::artIsSharpWhenScaled()
     Tool tool({QStringLiteral("QT_SCALE_FACTOR=2")});
     QTest::qWait(300);
     QCOMPARE(blurredPreviewPixels(tool.geometry().topLeft()), 0);
+}
+
+void TestSkinnedWindow::dividerAtEveryScale_data()
+{
+    QTest::addColumn<double>("scale");
+    for (double scale : {1.0, 1.25, 1.5, 1.75, 2.0})
+        QTest::addRow("scale %g", scale) << scale;
+}
+
+void TestSkinnedWindow::dividerAtEveryScale()
+{
+    QFETCH(double, scale);
+    Tool tool({QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale)});
+    QTest::qWait(300);
+    const QImage shown = tool.shown();
+    // The white line between "Render Flat" and "Fullscreen" spans (164, 113)
+    // to (253, 114) of the window: some row of device pixels there must be
+    // white from end to end.
+    const int left = qCeil(164 * scale), right = qFloor(253 * scale) - 1;
+    bool drawn = false;
+    for (int y = qFloor(113 * scale); y < qCeil(114 * scale) && !drawn; ++y) {
+        drawn = true;
+        for (int x = left; x <= right; ++x)
+            drawn = drawn && shown.pixelColor(x, y) == QColor(Qt::white);
+    }
+    QVERIFY(drawn);
+}
+
+// Desktops set hinting and antialiasing in fontconfig: full hinting once cut
+// "Bilinear Filtering" to "Bilinear Filterin". The window must not change.
+void TestSkinnedWindow::sameLookWhateverFontSettings()
+{
+    QTemporaryDir dir;
+    auto desktop = [&](const QString &name, const QString &edit) {
+        QFile conf(dir.filePath(name));
+        if (conf.open(QIODevice::WriteOnly))
+            conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig>\n"
+                                      "  <include ignore_missing=\"no\">/etc/fonts/fonts.conf</include>\n"
+                                      "  <match target=\"font\">%1</match>\n</fontconfig>\n")
+                           .arg(edit)
+                           .toUtf8());
+        return QStringLiteral("FONTCONFIG_FILE=") + conf.fileName();
+    };
+    auto look = [](const QStringList &environment) {
+        Tool tool(environment);
+        xdotool({"mousemove", "0", "0"});
+        QTest::qWait(300);
+        return tool.shown();
+    };
+    const QImage stock = look({});
+    QVERIFY(!stock.isNull());
+    const QStringList desktops{
+        desktop("hintfull.conf", "<edit name=\"hintstyle\" mode=\"assign\"><const>hintfull</const></edit>"),
+        desktop("aliased.conf", "<edit name=\"antialias\" mode=\"assign\"><bool>false</bool></edit>")};
+    for (const QString &settings : desktops) {
+        const QImage shown = look({settings});
+        QCOMPARE(shown.size(), stock.size());
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                differing += shown.pixel(x, y) != stock.pixel(x, y);
+        QVERIFY2(differing == 0,
+                 qPrintable(QStringLiteral("%1: %2 pixels differ").arg(settings).arg(differing)));
+    }
 }
 
 void TestSkinnedWindow::cutAwayPartsLetClicksThrough()

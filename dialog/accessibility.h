@@ -1,0 +1,7 @@
+#pragma once
+
+// What screen readers are told about the window where Qt's own account falls
+// short: a chooser that gives its value and takes another, and a tree without
+// the decorations (widgets with the property "decorative"). Costs nothing
+// until something asks the window for its accessible interfaces.
+void installAccessibility();
