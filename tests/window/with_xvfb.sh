@@ -34,6 +34,9 @@ fi
 
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# Without a session bus Qt would have one started for this display, which
+# outlives the test until the server ends; a test that wants a bus makes its own.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 "$@"
