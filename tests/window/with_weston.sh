@@ -19,6 +19,8 @@ panel-position=none
 animation=none
 startup-animation=none
 INI
+# Made first: the loop below reads it before weston may have opened it.
+: >"$runtime/weston.log"
 # --debug lets weston-screenshooter take screenshots.
 weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman --socket=wayland-test \
   --idle-time=0 --shell=desktop-shell.so --xwayland --debug >"$runtime/weston.log" 2>&1 &
