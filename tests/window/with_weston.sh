@@ -19,6 +19,9 @@ panel-position=none
 animation=none
 startup-animation=none
 INI
+# XWayland's sockets go where X servers keep them; on a machine that has never
+# run one, that folder is not there yet.
+mkdir -p -m 1777 /tmp/.X11-unix
 # Made first: the loop below reads it before weston may have opened it.
 : >"$runtime/weston.log"
 # --debug lets weston-screenshooter take screenshots.
