@@ -121,7 +121,14 @@ void TestWayland::toolShowsOnlyItsSkin()
         shot = screenshot();
         drawn = drawnArea(shot);
     }
-    QCOMPARE(drawn.size(), skinArea.size());
+    QVERIFY2(drawn.size() == skinArea.size(),
+             qPrintable(shot.isNull()
+                            ? QStringLiteral("weston-screenshooter took no screenshot")
+                            : QStringLiteral("the screen shows %1x%2 drawn pixels, not the skin's %3x%4")
+                                  .arg(drawn.width())
+                                  .arg(drawn.height())
+                                  .arg(skinArea.width())
+                                  .arg(skinArea.height())));
     QCOMPARE(process.state(), QProcess::Running);
 
     // Every cut-away pixel of the window shows the background, every other
