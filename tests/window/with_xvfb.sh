@@ -17,13 +17,19 @@ done
 
 scratch=$(mktemp -d)
 cleanup() {
-  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  if [[ -n "${xvfb_pid:-}" ]] && ! kill "$xvfb_pid" 2>/dev/null; then
+    echo "the X server on :${display:-?} ended before the test did:" >&2
+    cat "$scratch/xvfb.log" >&2
+  fi
+  [[ -n "${xvfb_pid:-}" ]] && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$scratch"
 }
 trap cleanup EXIT
 
 mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp "${xvfb_args[@]}" \
+# -noreset: by default the server resets when its last client leaves, and a
+# client that connects meanwhile is refused (a test's xdotool call, then the tool).
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset "${xvfb_args[@]}" \
   3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 if ! read -r -t 20 display <"$scratch/display"; then
