@@ -56,6 +56,10 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
 {
     loadArtAndFonts();
     installAccessibility();
+    // A change of window flags sends every child widget through the style
+    // sheet again: the skin's flag is set before there are children, and
+    // setting it again once skinned changes nothing.
+    setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
     // The form's colours are the window's palette, but its style sheet keeps
     // palettes from passing to child widgets: the controls on the green panel
