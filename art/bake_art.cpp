@@ -8,6 +8,7 @@
 #include <QImageReader>
 
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -28,6 +29,8 @@ QImage withPalette(const QImage &image)
         return image;
     QList<QRgb> colours;
     QImage indexed(image.size(), QImage::Format_Indexed8);
+    // The rows' padding too (fill() leaves it): the same pictures give the same output.
+    std::memset(indexed.bits(), 0, size_t(indexed.sizeInBytes()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb colour = image.pixel(x, y);
