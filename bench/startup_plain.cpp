@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     window.setWindowTitle("Config");
     window.resize(280, 180);
     (new QLabel("Zunkel Configuration", &window))->setGeometry(33, 6, 124, 15);
-    (new QPushButton("X", &window))->setGeometry(256, 6, 17, 15);
+    (new QPushButton(QStringLiteral("✕"), &window))->setGeometry(256, 6, 17, 15);
     auto *chooser = new QComboBox(&window);
     chooser->addItems({"320x240", "512x384", "640x480", "800x600", "1024x768"});
     chooser->setGeometry(163, 45, 92, 21);

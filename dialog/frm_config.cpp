@@ -1,6 +1,7 @@
 #include "frm_config.h"
 
 #include "accessibility.h"
+#include "baked_art.h"
 #include "font_rendering.h"
 #include "resolution_table.h"
 #include "skin_window.h"
@@ -13,12 +14,11 @@
 #include <QScreen>
 #include <QShortcut>
 
-// The pictures and fonts are compiled into a static library, whose resources
-// are registered only on request.
-static void loadArtAndFonts()
+// The fonts are compiled into a static library, whose resources are
+// registered only on request.
+static void loadFonts()
 {
     static const bool loaded = [] {
-        Q_INIT_RESOURCE(art);
         Q_INIT_RESOURCE(fonts);
         for (const QString &font : {QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"),
                                     QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf")}) {
@@ -37,7 +37,7 @@ static void loadArtAndFonts()
 namespace
 {
 
-const QString SkinPicture = QStringLiteral(":/art/skin.gif");
+QPixmap picture(QStringView file) { return QPixmap::fromImage(bakedArt(file).constFirst()); }
 const QString FileErrorText = QStringLiteral("Sorry, config file not found");
 const QString DesktopWarningText =
     QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
@@ -54,8 +54,12 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     : QWidget(parent), ui(std::make_unique<Ui::frmConfig>()), platform(platform),
       settingsFile(std::move(settingsFile))
 {
-    loadArtAndFonts();
+    loadFonts();
     installAccessibility();
+    // A change of window flags sends every child widget through the style
+    // sheet again: the skin's flag is set before there are children, and
+    // setting it again once skinned changes nothing.
+    setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
     // The form's colours are the window's palette, but its style sheet keeps
     // palettes from passing to child widgets: the controls on the green panel
@@ -63,8 +67,17 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     for (QWidget *onPanel : std::initializer_list<QWidget *>{ui->Frame2, ui->chkFS, ui->chkFiltering,
                                                              ui->chkFlat, ui->chkMusic, ui->picPreview})
         onPanel->setPalette(palette());
-    for (QLabel *picture : {ui->picPreview, ui->picDisplay})
-        pixelArt.emplace_back(picture, picture->pixmap());
+    // The pictures as the designer drew them, decoded when the program was built.
+    QIcon icon;
+    for (const QImage &size : bakedArt(u"zunkel.ico"))
+        icon.addPixmap(QPixmap::fromImage(size));
+    setWindowIcon(icon);
+    ui->imgIcon->setPixmap(picture(u"zunkel.ico"));
+    for (const auto &[label, file] : {std::pair(ui->picPreview, u"preview_frame.gif"),
+                                      std::pair(ui->picDisplay, u"preview_screen.gif")}) {
+        label->setPixmap(picture(file));
+        pixelArt.emplace_back(label, label->pixmap());
+    }
     for (QWidget *pressable : {static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->picMainSkin),
                                static_cast<QWidget *>(ui->imgIcon)})
         pressable->installEventFilter(this);
@@ -92,7 +105,7 @@ bool frmConfig::Form_Load()
 void frmConfig::ApplySkinAtScale()
 {
     skinRatio = devicePixelRatio();
-    ApplySkin(*this, *ui->picMainSkin, QPixmap(SkinPicture));
+    ApplySkin(*this, *ui->picMainSkin, bakedArt(u"skin.gif").constFirst());
     for (const auto &[picture, art] : pixelArt)
         picture->setPixmap(scaledPixelArt(art, skinRatio));
 }

@@ -12,9 +12,20 @@ namespace
 {
 
 // The skin with its key-coloured pixels fully transparent.
-QPixmap withKeyTransparent(const QPixmap &skin)
+QPixmap withKeyTransparent(const QImage &skin)
 {
-    QImage image = skin.toImage().convertToFormat(QImage::Format_ARGB32);
+    if (skin.format() == QImage::Format_Indexed8) {
+        // The palette's key entries rather than every pixel.
+        QImage image = skin;
+        const QRgb key = skin.color(skin.pixelIndex(0, 0)) & RGB_MASK;
+        QList<QRgb> colours = skin.colorTable();
+        for (QRgb &colour : colours)
+            if ((colour & RGB_MASK) == key)
+                colour = 0;
+        image.setColorTable(colours);
+        return QPixmap::fromImage(image);
+    }
+    QImage image = skin.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = image.pixel(0, 0) & RGB_MASK;
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -27,7 +38,7 @@ QPixmap withKeyTransparent(const QPixmap &skin)
 
 } // namespace
 
-void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
+void ApplySkin(QWidget &window, QLabel &skinBox, const QImage &skin)
 {
     // The cut-away pixels are both transparent and cut off by the shape.
     // Wayland has no shapes, and compositors that draw X11 windows without
@@ -44,7 +55,7 @@ void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin)
     // In logical pixels, so that a scaled screen cuts the window exactly where
     // the scaled skin is. On Wayland it bounds where the window takes the
     // pointer (Qt makes it the input region).
-    const QRegion shape = BuildSkinRegion(skin.toImage());
+    const QRegion shape = BuildSkinRegion(skin);
     if (!shape.isEmpty())
         window.setMask(shape);
     // Qt turns the mask and the fixed size into device pixels only when they

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+class QImage;
 class QLabel;
 class QPixmap;
 class QWidget;
@@ -10,7 +11,7 @@ class QWidget;
 // `skinBox` at its top-left corner, and cut to the skin's non-key pixels.
 // Call before the window is first shown, and again when its device pixel
 // ratio changes.
-void ApplySkin(QWidget &window, QLabel &skinBox, const QPixmap &skin);
+void ApplySkin(QWidget &window, QLabel &skinBox, const QImage &skin);
 
 // The picture enlarged for a scaled screen pixel by pixel, without the blur
 // that a label's own smooth scaling would give pixel art.

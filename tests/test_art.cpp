@@ -1,4 +1,7 @@
-// The pictures as the executable carries them: compiled-in resources.
+// The pictures as designed, and as the executable carries them: decoded when
+// it was built.
+#include "baked_art.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
@@ -73,6 +76,7 @@ class TestArt : public QObject
     void previewFrame();
     void previewScreen();
     void icon();
+    void carriedAsQtReadsThem();
 };
 
 void TestArt::skin()
@@ -159,6 +163,21 @@ void TestArt::icon()
         QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
     }
     QCOMPARE(sizes, (std::set<int>{16, 32}));
+}
+
+void TestArt::carriedAsQtReadsThem()
+{
+    for (const char *file : {"skin.gif", "preview_frame.gif", "preview_screen.gif", "zunkel.ico"}) {
+        QImageReader reader(QStringLiteral(":/art/") + QLatin1StringView(file));
+        const QList<QImage> carried = bakedArt(QString::fromLatin1(file));
+        QCOMPARE(carried.size(), qMax(reader.imageCount(), 1));
+        for (const QImage &image : carried) {
+            const QImage read = reader.read();
+            QVERIFY2(image.convertToFormat(read.format()) == read, file);
+            reader.jumpToNextImage();
+        }
+    }
+    QVERIFY(bakedArt(u"missing.gif").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestArt)

@@ -5,7 +5,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +63,7 @@ class TestFrmConfig : public QObject
     void failedSaveEndsAndKeepsFile();
     void accessibleNamesAndRoles();
     void tooltipsWherePlayersHover();
+    void everyTextInTheCarriedFaces();
 };
 
 void TestFrmConfig::loadShowsStoredSettings()
@@ -275,6 +279,47 @@ void TestFrmConfig::tooltipsWherePlayersHover()
     for (const char *control : {"cmdExit", "lstDisplay", "chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
         const QString tip = f.control<QWidget>(control)->toolTip();
         QVERIFY2(tip.endsWith('.') && tip.size() < 80 && !tip.contains(". "), control);
+    }
+}
+
+// The faces inside the program hold only some characters: whatever the window
+// or its message boxes show must be among them, or it is drawn in another font.
+void TestFrmConfig::everyTextInTheCarriedFaces()
+{
+    Fixture f;
+    f.platform.height = 600;
+    QVERIFY(f.window.Form_Load());
+    f.choose("1024x768");
+    Fixture missing(nullptr);
+    QVERIFY(!missing.window.Form_Load());
+    QString shown = f.window.windowTitle() + QStringLiteral("OK");
+    for (const auto *messages : {&f.platform.messages, &missing.platform.messages})
+        for (const DialogPlatform::Message &box : *messages)
+            shown += box.title + box.text + box.detail;
+    QCOMPARE(shown.count(QStringLiteral("Sorry")), 1);
+    for (QWidget *widget : f.window.findChildren<QWidget *>()) {
+        shown += widget->toolTip();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            shown += button->text();
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            shown += label->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            shown += group->title();
+        else if (auto *chooser = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < chooser->count(); ++i)
+                shown += chooser->itemText(i);
+    }
+    QVERIFY(shown.contains(u'\u2715'));
+    for (const char *face : {":/fonts/DejaVuSansCondensed.ttf", ":/fonts/DejaVuSansCondensed-Bold.ttf"}) {
+        QFile file(face);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRawFont font(file.readAll(), 10);
+        QVERIFY(font.isValid());
+        for (const QChar c : std::as_const(shown))
+            QVERIFY2(font.supportsCharacter(c), qPrintable(QStringLiteral("%1 (U+%2) is missing from %3")
+                                                               .arg(c)
+                                                               .arg(c.unicode(), 4, 16, QChar(u'0'))
+                                                               .arg(face)));
     }
 }
 

@@ -68,6 +68,7 @@ class TestLayout : public QObject
 
 void TestLayout::initTestCase()
 {
+    Q_INIT_RESOURCE(art);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     QFile file(dir.filePath(SettingsFileName));

@@ -16,7 +16,7 @@ class TestSkinWindow : public QObject
 
 void TestSkinWindow::windowBecomesTheSkin()
 {
-    QPixmap skin(40, 30);
+    QImage skin(40, 30, QImage::Format_RGB32);
     skin.fill(Qt::black);
     {
         QPainter painter(&skin);
@@ -38,7 +38,7 @@ void TestSkinWindow::windowBecomesTheSkin()
 
 void TestSkinWindow::allKeySkinLeavesWindowUnshaped()
 {
-    QPixmap skin(40, 30);
+    QImage skin(40, 30, QImage::Format_RGB32);
     skin.fill(Qt::black);
     QWidget window;
     auto *box = new QLabel(&window);

@@ -53,6 +53,7 @@ class TestWayland : public QObject
     Q_OBJECT
 
   private slots:
+    void initTestCase() { Q_INIT_RESOURCE(art); }
     void skinnedWithoutShapes();
     void toolShowsOnlyItsSkin_data();
     void toolShowsOnlyItsSkin();

@@ -1,0 +1,53 @@
+#!/usr/bin/python3
+"""Keeps of a TrueType face only the given characters.
+
+Usage: subset_font.py SOURCE.ttf TARGET.ttf CHARACTERS
+CHARACTERS is a comma-separated list of code points and ranges, e.g.
+"U+0020-007E,U+2715".
+
+What the layout rules of the kept characters reach (ligatures, accents) is
+kept too, with its own characters when the face gives it any: FreeType hints
+a glyph by the script of its character, and a ligature kept without one
+would be drawn differently from the whole face. Outlines, hinting, kerning,
+the layout rules that text uses by default, and every name record (the
+copyright and licence among them) stay as they are.
+"""
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+
+def code_points(text):
+    points = set()
+    for part in text.split(","):
+        first, _, last = part.strip().upper().removeprefix("U+").partition("-")
+        points.update(range(int(first, 16), int(last or first, 16) + 1))
+    return points
+
+
+def main(source, target, characters):
+    options = subset.Options(name_IDs=["*"], name_languages=["*"], name_legacy=True,
+                             legacy_kern=True, notdef_outline=True)
+    options.drop_tables += ["FFTM"]  # the font editor's timestamps
+    by_glyph = {}
+    for point, glyph in TTFont(source).getBestCmap().items():
+        by_glyph.setdefault(glyph, set()).add(point)
+    wanted = code_points(characters)
+    while True:
+        # As they are: recomputed bounds change a flag that moves glyphs.
+        font = TTFont(source, recalcBBoxes=False, recalcTimestamp=False)
+        subsetter = subset.Subsetter(options)
+        subsetter.populate(unicodes=wanted)
+        subsetter.subset(font)
+        reached = set().union(*(by_glyph.get(glyph, set()) for glyph in subsetter.glyphs_retained))
+        if reached <= wanted:
+            break
+        wanted |= reached
+    font.save(target)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
