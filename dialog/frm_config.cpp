@@ -6,9 +6,10 @@
 #include "resolution_table.h"
 #include "skin_window.h"
 #include "ui_frm_config.h"
+#include "window_style.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QResource>
 #include <QScreen>
@@ -55,18 +56,17 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
       settingsFile(std::move(settingsFile))
 {
     loadFonts();
+    useWindowStyle();
     installAccessibility();
-    // A change of window flags sends every child widget through the style
-    // sheet again: the skin's flag is set before there are children, and
-    // setting it again once skinned changes nothing.
+    // A change of window flags resolves every child's font and palette
+    // again: the skin's flag is set before there are children, and setting
+    // it again once skinned changes nothing.
     setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
-    // The form's colours are the window's palette, but its style sheet keeps
-    // palettes from passing to child widgets: the controls on the green panel
-    // take it here.
-    for (QWidget *onPanel : std::initializer_list<QWidget *>{ui->Frame2, ui->chkFS, ui->chkFiltering,
-                                                             ui->chkFlat, ui->chkMusic, ui->picPreview})
-        onPanel->setPalette(palette());
+    ui->lblTitle->setFont(captionFont());
+    // The chooser keeps the desktop's colours: Fusion draws its outline from
+    // the window colour, which on this panel is green.
+    ui->lstDisplay->setPalette(QApplication::palette(ui->lstDisplay));
     // The pictures as the designer drew them, decoded when the program was built.
     QIcon icon;
     for (const QImage &size : bakedArt(u"zunkel.ico"))

@@ -1,0 +1,206 @@
+#include "window_style.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+namespace
+{
+
+// Every colour the style draws with. The panel's colours are the form's
+// palette.
+namespace Colour
+{
+const QColor ButtonFace(0, 192, 0);
+const QColor ButtonText(Qt::black);
+const QColor ButtonLit(160, 255, 160); // the raised edge's top and left
+const QColor ButtonShaded(0, 64, 0);
+const QColor ButtonFocused(Qt::white); // the whole edge of the focused button
+const QColor Groove(72, 152, 72);
+} // namespace Colour
+
+// The framed group: a groove two pixels wide whose top runs through the
+// middle of the title, which is set in from the left and kept clear of it.
+constexpr int GrooveWidth = 2;
+constexpr int FrameTop = 6;
+constexpr int TitleLeft = 6;
+constexpr int TitlePadding = 2;
+
+// One side of an edge. The sides are drawn as Qt draws the borders of its
+// style sheets, so that they cover the same share of a device pixel at any
+// scale: rectangles without a pen, antialiased, bottom, right, left and top,
+// each over the corners of the ones before.
+void fillSide(QPainter *painter, const QRectF &side, const QColor &colour)
+{
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    painter->drawRect(side);
+}
+
+void drawEdge(QPainter *painter, const QRect &rect, const QColor &topLeft, const QColor &bottomRight)
+{
+    const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    fillSide(painter, {x, y + h - 1, w, 1}, bottomRight);
+    fillSide(painter, {x + w - 1, y, 1, h}, bottomRight);
+    fillSide(painter, {x, y, 1, h}, topLeft);
+    fillSide(painter, {x, y, w, 1}, topLeft);
+    painter->restore();
+}
+
+// An etched line: the colour outside and a lighter one inside on the top
+// and left, the other way round on the bottom and right.
+void drawGroove(QPainter *painter, const QRect &rect, const QColor &colour)
+{
+    const QColor lit = colour.lighter();
+    const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    fillSide(painter, {x, y + h - 1, w, 1}, lit);
+    fillSide(painter, {x + 1, y + h - 2, w - 2, 1}, colour);
+    fillSide(painter, {x + w - 1, y, 1, h}, lit);
+    fillSide(painter, {x + w - 2, y + 1, 1, h - 2}, colour);
+    fillSide(painter, {x, y, 1, h}, colour);
+    fillSide(painter, {x + 1, y + 1, 1, h - 2}, lit);
+    fillSide(painter, {x, y, w, 1}, colour);
+    fillSide(painter, {x + 1, y + 1, w - 2, 1}, lit);
+    painter->restore();
+}
+
+// Fusion, with push buttons as coloured faces in a raised edge and the
+// group framed by a groove.
+class WindowStyle : public QProxyStyle
+{
+  public:
+    WindowStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (element != CE_PushButton || !button)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        const bool focused = button->state & State_HasFocus;
+        const bool pressed = button->state & State_Sunken;
+        painter->fillRect(button->rect, QBrush(Colour::ButtonFace));
+        drawEdge(painter, button->rect,
+                 focused   ? Colour::ButtonFocused
+                 : pressed ? Colour::ButtonShaded
+                           : Colour::ButtonLit,
+                 focused   ? Colour::ButtonFocused
+                 : pressed ? Colour::ButtonLit
+                           : Colour::ButtonShaded);
+        QStyleOptionButton label(*button);
+        label.rect = subElementRect(SE_PushButtonContents, button, widget);
+        label.palette.setColor(QPalette::ButtonText, Colour::ButtonText);
+        QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
+        if (focused) {
+            // Fusion's mark of keyboard focus, in the desktop's highlight:
+            // the panel's white one would make it grey.
+            QStyleOptionFocusRect mark;
+            mark.QStyleOption::operator=(*button);
+            mark.rect = subElementRect(SE_PushButtonFocusRect, button, widget);
+            mark.palette.setBrush(QPalette::Highlight, QApplication::palette(widget).highlight());
+            QProxyStyle::drawPrimitive(PE_FrameFocusRect, &mark, painter, widget);
+        }
+    }
+
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (element != SE_PushButtonContents && element != SE_PushButtonFocusRect)
+            return QProxyStyle::subElementRect(element, option, widget);
+        // Inside the edge; pressed, the label moves right and down.
+        QRect inside = option->rect.adjusted(1, 1, -1, -1);
+        if (option->state & State_Sunken)
+            inside.adjust(1, 1, 0, 0);
+        return visualRect(option->direction, option->rect, inside);
+    }
+
+    // A button is as big as its label and its edge: no margins.
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        if (type == CT_PushButton)
+            return size + QSize(2, 2);
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *group = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !group)
+            return QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const QRect frame = subControlRect(CC_GroupBox, group, SC_GroupBoxFrame, widget);
+        if (group->text.isEmpty()) {
+            drawGroove(painter, frame, Colour::Groove);
+            return;
+        }
+        const QRect title = subControlRect(CC_GroupBox, group, SC_GroupBoxLabel, widget);
+        painter->save();
+        painter->setClipRegion(QRegion(group->rect) - title.adjusted(-TitlePadding, 0, TitlePadding, 0));
+        drawGroove(painter, frame, Colour::Groove);
+        painter->restore();
+        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic;
+        if (!proxy()->styleHint(SH_UnderlineShortcut, group, widget))
+            alignment |= Qt::TextHideMnemonic;
+        proxy()->drawItemText(painter, title, alignment, group->palette, group->state & State_Enabled,
+                              group->text, QPalette::WindowText);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        const auto *group = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !group)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        switch (part) {
+        case SC_GroupBoxFrame:
+            return group->rect.adjusted(0, FrameTop, 0, 0);
+        case SC_GroupBoxContents:
+            return group->rect.adjusted(GrooveWidth, FrameTop + GrooveWidth, -GrooveWidth, -GrooveWidth);
+        case SC_GroupBoxLabel: {
+            // The title and a space after it, measured as Qt's own styles do.
+            const QFontMetrics &metrics = group->fontMetrics;
+            return QRect(group->rect.x() + TitleLeft + TitlePadding, group->rect.y(),
+                         metrics.size(Qt::TextShowMnemonic, group->text + u' ').width(), metrics.height());
+        }
+        default:
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        }
+    }
+};
+
+QFont textFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+} // namespace
+
+QFont captionFont()
+{
+    QFont font = textFont();
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+void useWindowStyle()
+{
+    static const bool set = [] {
+        QApplication::setStyle(new WindowStyle);
+        // Fusion's colours beneath the form's, not the desktop theme's.
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        // After the style, whose change resets the fonts of classes.
+        QApplication::setFont(textFont());
+        QApplication::setFont(captionFont(), "QPushButton");
+        return true;
+    }();
+    Q_UNUSED(set);
+}
