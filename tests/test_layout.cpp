@@ -9,12 +9,16 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 namespace
 {
@@ -55,6 +59,8 @@ class TestLayout : public QObject
     void stacking();
     void coloursOnScreen();
     void fonts();
+    void buttonsAndFrameOnScreen();
+    void messageBoxesAndTooltipsAlike();
     void tabWalksDesignedOrder();
 
   private:
@@ -184,6 +190,81 @@ void TestLayout::fonts()
     }
     auto *title_label = control<QLabel>("lblTitle");
     QVERIFY(title_label->sizeHint().width() <= title_label->width());
+}
+
+// Raised edges, sunk while pressed and white around the focused button; the
+// frame an etched groove, broken where its title crosses it.
+void TestLayout::buttonsAndFrameOnScreen()
+{
+    const QColor lit = rgb(160, 255, 160), shaded = rgb(0, 64, 0), groove = rgb(72, 152, 72);
+    // Keys go to the window under the pointer when no window manager runs.
+    const QPoint over = window->mapToGlobal(QPoint(150, 172));
+    QProcess::execute("xdotool", {"mousemove", QString::number(over.x()), QString::number(over.y())});
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    control("cmdSave")->setFocus();
+    QTRY_VERIFY(control("cmdSave")->hasFocus());
+    QTest::qWait(100);
+    QImage shown = screenOfWindow();
+    auto at = [&](int x, int y) { return shown.pixelColor(x, y); };
+    // Quit spans (213, 147) to (259, 170), Save (162, 147) to (208, 170).
+    QCOMPARE(at(213, 147), lit);
+    QCOMPARE(at(259, 170), shaded);
+    QCOMPARE(at(162, 147), QColor(Qt::white));
+    QCOMPARE(at(208, 170), QColor(Qt::white));
+    // The frame spans (156, 33) to (260, 142); the title's gap starts at 162.
+    QCOMPARE(at(156, 80), groove);
+    QVERIFY(at(157, 80).lightness() > groove.lightness());
+    QCOMPARE(at(200, 141), groove);
+    QVERIFY(at(200, 142).lightness() > groove.lightness());
+    QCOMPARE(at(161, 33), groove);
+    const QImage skin = QImage(":/art/skin.gif").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(at(162, 33), skin.pixelColor(162, 33));
+
+    auto *quit = control<QPushButton>("cmdQuit");
+    const QImage raised = shown.copy(214, 148, 45, 22);
+    quit->setDown(true);
+    QTest::qWait(100);
+    shown = screenOfWindow();
+    quit->setDown(false);
+    QCOMPARE(at(213, 147), shaded);
+    QCOMPARE(at(259, 170), lit);
+    QVERIFY(shown.copy(214, 148, 45, 22) != raised); // the label moved
+}
+
+// The boxes the window opens and its tooltips show the same faces, and the
+// box's button is drawn as the window's are.
+void TestLayout::messageBoxesAndTooltipsAlike()
+{
+    QCOMPARE(QFontInfo(QToolTip::font()).family(), QStringLiteral("DejaVu Sans Condensed"));
+    QImage button;
+    QFont buttonFont, textFont;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        QTest::qWait(300);
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        const QPoint corner = ok->mapToGlobal(QPoint(0, 0));
+        button = QGuiApplication::primaryScreen()
+                     ->grabWindow(0, corner.x(), corner.y(), ok->width(), ok->height())
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32);
+        buttonFont = ok->font();
+        textFont = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font();
+        ok->click();
+    });
+    poll.start(50);
+    SystemPlatform().showMessage(
+        window.get(), {QMessageBox::Critical, QStringLiteral("Config"), QStringLiteral("Sorry"), {}});
+    QVERIFY(!button.isNull());
+    QCOMPARE(button.pixelColor(button.width() - 2, 1), rgb(0, 192, 0));
+    QCOMPARE(QFontInfo(buttonFont).family(), QStringLiteral("DejaVu Sans Condensed"));
+    QVERIFY(QFontInfo(buttonFont).bold());
+    QCOMPARE(QFontInfo(textFont).family(), QStringLiteral("DejaVu Sans Condensed"));
+    QVERIFY(!QFontInfo(textFont).bold());
 }
 
 void TestLayout::tabWalksDesignedOrder()
