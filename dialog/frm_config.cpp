@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <tuple>
+
 // The fonts are compiled into a static library, whose resources are
 // registered only on request.
 static void loadFonts()
@@ -64,6 +66,18 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
     ui->lblTitle->setFont(captionFont());
+    // The colours of single controls, which differ from the panel's: each is
+    // stated here once and holds whether the window is active or not.
+    for (const auto &[control, role, colour] :
+         {std::tuple<QWidget *, QPalette::ColorRole, QColor>{ui->Line1, QPalette::Window, Qt::white},
+          {ui->Line3, QPalette::Window, Qt::white},
+          {ui->Line2, QPalette::Window, QColor(128, 128, 128)},
+          {ui->picDisplay, QPalette::Window, Qt::black},
+          {ui->lblTitle, QPalette::WindowText, Qt::black}}) {
+        QPalette own = control->palette();
+        own.setColor(role, colour);
+        control->setPalette(own);
+    }
     // The chooser keeps the desktop's colours: Fusion draws its outline from
     // the window colour, which on this panel is green.
     ui->lstDisplay->setPalette(QApplication::palette(ui->lstDisplay));
