@@ -28,46 +28,43 @@ constexpr int FrameTop = 6;
 constexpr int TitleLeft = 6;
 constexpr int TitlePadding = 2;
 
-// One side of an edge. The sides are drawn as Qt draws the borders of its
-// style sheets, so that they cover the same share of a device pixel at any
-// scale: rectangles without a pen, antialiased, bottom, right, left and top,
-// each over the corners of the ones before.
-void fillSide(QPainter *painter, const QRectF &side, const QColor &colour)
+// One ring of an edge: its top and left sides in one colour, its bottom
+// and right in another.
+struct Ring {
+    QRect rect;
+    QColor topLeft, bottomRight;
+};
+
+// Edges of one or more rings, drawn as Qt draws the borders of its style
+// sheets, so that each side covers the same share of a device pixel at any
+// scale: rectangles without a pen, antialiased, side by side from the
+// bottom, right, left to the top, each over the corners of the ones before.
+void drawRings(QPainter *painter, std::initializer_list<Ring> rings)
 {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(colour);
-    painter->drawRect(side);
+    for (int side = 0; side < 4; ++side) {
+        for (const Ring &ring : rings) {
+            const qreal x = ring.rect.x(), y = ring.rect.y(), w = ring.rect.width(), h = ring.rect.height();
+            const QRectF sides[] = {{x, y + h - 1, w, 1}, {x + w - 1, y, 1, h}, {x, y, 1, h}, {x, y, w, 1}};
+            painter->setBrush(side < 2 ? ring.bottomRight : ring.topLeft);
+            painter->drawRect(sides[side]);
+        }
+    }
+    painter->restore();
 }
 
 void drawEdge(QPainter *painter, const QRect &rect, const QColor &topLeft, const QColor &bottomRight)
 {
-    const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    fillSide(painter, {x, y + h - 1, w, 1}, bottomRight);
-    fillSide(painter, {x + w - 1, y, 1, h}, bottomRight);
-    fillSide(painter, {x, y, 1, h}, topLeft);
-    fillSide(painter, {x, y, w, 1}, topLeft);
-    painter->restore();
+    drawRings(painter, {{rect, topLeft, bottomRight}});
 }
 
-// An etched line: the colour outside and a lighter one inside on the top
-// and left, the other way round on the bottom and right.
+// An etched line: a sunk edge with a raised one just inside it.
 void drawGroove(QPainter *painter, const QRect &rect, const QColor &colour)
 {
     const QColor lit = colour.lighter();
-    const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    fillSide(painter, {x, y + h - 1, w, 1}, lit);
-    fillSide(painter, {x + 1, y + h - 2, w - 2, 1}, colour);
-    fillSide(painter, {x + w - 1, y, 1, h}, lit);
-    fillSide(painter, {x + w - 2, y + 1, 1, h - 2}, colour);
-    fillSide(painter, {x, y, 1, h}, colour);
-    fillSide(painter, {x + 1, y + 1, 1, h - 2}, lit);
-    fillSide(painter, {x, y, w, 1}, colour);
-    fillSide(painter, {x + 1, y + 1, w - 2, 1}, lit);
-    painter->restore();
+    drawRings(painter, {{rect, colour, lit}, {rect.adjusted(1, 1, -1, -1), lit, colour}});
 }
 
 // Fusion, with push buttons as coloured faces in a raised edge and the
