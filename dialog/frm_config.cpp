@@ -46,6 +46,11 @@ const QString DesktopWarningText =
     QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
                    "Either select a lower resolution or switch to full screen.");
 
+// After a system-wide install the player may not be allowed to save.
+const QString DeniedToUserAdvice =
+    QStringLiteral("Ask whoever installed the game to let you change this file, or copy this program and "
+                   "zunkel.cfg into a folder of your own and start it from there.");
+
 Qt::CheckState checkStateFor(QByteArrayView flag) { return isFlagSet(flag) ? Qt::Checked : Qt::Unchecked; }
 
 // Only a checked box counts as set; a greyed one does not.
@@ -207,7 +212,9 @@ void frmConfig::picMainSkin_MouseDown(QMouseEvent *event) { drag.StartWindowDrag
 
 void frmConfig::failOnFile(const SettingsError &error)
 {
-    const QString detail = QStringLiteral("%1: %2").arg(settingsFile.displayPath(), error.reason);
+    QString detail = QStringLiteral("%1: %2").arg(settingsFile.displayPath(), error.reason);
+    if (error.deniedToUser)
+        detail += u'\n' + DeniedToUserAdvice;
     platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
     platform.endProgram(1);
 }

@@ -1,5 +1,6 @@
 #include "game_settings.h"
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -13,7 +14,7 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 class FieldReader
 {
   public:
-    enum class Status { Ok, EndOfInput, TooLong };
+    enum class Status { Ok, EndOfInput, TooLong, Unclosed };
 
     explicit FieldReader(QByteArrayView text) : text_(text) {}
 
@@ -29,6 +30,8 @@ class FieldReader
             readUnquoted(value);
         if (fieldEnd_ - start > MaxFieldBytes)
             return Status::TooLong;
+        if (unclosed_)
+            return Status::Unclosed;
         consumeTerminator();
         return Status::Ok;
     }
@@ -42,19 +45,23 @@ class FieldReader
             ++pos_;
     }
 
+    // Runs to the next quote, across line ends, as the game's own reader
+    // does: a quote that is never closed leaves the file unreadable.
     void readQuoted(QByteArray &value)
     {
         const qsizetype begin = ++pos_;
-        while (!atEnd() && text_[pos_] != '"' && !isLineEnd(text_[pos_]))
-            ++pos_;
-        value = text_.sliced(begin, pos_ - begin).toByteArray();
-        if (!atEnd() && text_[pos_] == '"') {
-            ++pos_;
-            skipBlanks();
-            // Text after the closing quote that is not a delimiter starts the
-            // next field, so the terminator is only taken when it is one.
-            terminatorAllowed_ = atEnd() || text_[pos_] == ',' || isLineEnd(text_[pos_]);
+        const qsizetype close = text_.indexOf('"', begin);
+        if (close < 0) {
+            pos_ = fieldEnd_ = text_.size();
+            unclosed_ = true;
+            return;
         }
+        value = text_.sliced(begin, close - begin).toByteArray();
+        pos_ = close + 1;
+        skipBlanks();
+        // Text after the closing quote that is not a delimiter starts the
+        // next field, so the terminator is only taken when it is one.
+        terminatorAllowed_ = atEnd() || text_[pos_] == ',' || isLineEnd(text_[pos_]);
         fieldEnd_ = pos_;
     }
 
@@ -91,6 +98,7 @@ class FieldReader
     qsizetype pos_ = 0;
     qsizetype fieldEnd_ = 0;
     bool terminatorAllowed_ = true;
+    bool unclosed_ = false;
 };
 
 // The seven fields in file order, for reading (GameSettings) or writing (const).
@@ -102,6 +110,24 @@ template <typename Settings> auto fieldsOf(Settings &s)
 // Notepad's "Unicode": a file of two-byte characters that an 8-bit reader
 // would take for values with NUL bytes in them.
 constexpr std::array<QByteArrayView, 2> Utf16Marks{"\xFF\xFE", "\xFE\xFF"};
+
+// The same without a mark, as some tools write it: NUL in every second byte
+// of the first line (ASCII text in two-byte characters, either byte order).
+bool isUnmarkedUtf16(QByteArrayView text)
+{
+    const qsizetype lineEnd = text.indexOf('\n');
+    const QByteArrayView line = text.first(lineEnd < 0 ? text.size() : lineEnd + 1);
+    if (line.size() < 4)
+        return false;
+    for (const int nulAt : {0, 1}) {
+        bool alternates = true;
+        for (qsizetype i = 0; i < line.size() && alternates; ++i)
+            alternates = (line[i] == '\0') == (i % 2 == nulAt);
+        if (alternates)
+            return true;
+    }
+    return false;
+}
 
 bool startsWithMark(QByteArrayView text)
 {
@@ -120,8 +146,8 @@ std::optional<QByteArray> encodeField(QByteArrayView value)
 {
     if (readsBackBare(value))
         return value.toByteArray();
-    // A quoted field runs to the next quote on its line: there is no escape.
-    if (value.contains('"') || value.contains('\r') || value.contains('\n'))
+    // A quoted field runs to the next quote: there is no escape for one.
+    if (value.contains('"'))
         return std::nullopt;
     return '"' + value.toByteArray() + '"';
 }
@@ -134,10 +160,10 @@ QByteArray flagText(bool set) { return (set ? FlagTrue : FlagFalse).toByteArray(
 
 ParseResult parseSettings(QByteArrayView text)
 {
-    for (QByteArrayView mark : Utf16Marks) {
-        if (text.startsWith(mark))
-            return {std::nullopt, {QStringLiteral("the file is UTF-16 text")}};
-    }
+    const bool marked = std::any_of(Utf16Marks.begin(), Utf16Marks.end(),
+                                    [&](QByteArrayView mark) { return text.startsWith(mark); });
+    if (marked || isUnmarkedUtf16(text))
+        return {std::nullopt, {QStringLiteral("the file is UTF-16 text")}};
     // Left there, a UTF-8 mark would turn a "TRUE" into something else.
     if (text.startsWith(ByteOrderMark))
         text = text.sliced(ByteOrderMark.size());
@@ -154,6 +180,9 @@ ParseResult parseSettings(QByteArrayView text)
         case FieldReader::Status::TooLong:
             return {std::nullopt,
                     {QStringLiteral("value %1 of the file is longer than 1 MiB").arg(index + 1)}};
+        case FieldReader::Status::Unclosed:
+            return {std::nullopt,
+                    {QStringLiteral("value %1 of the file has a quote that is never closed").arg(index + 1)}};
         }
         ++index;
     }

@@ -45,6 +45,9 @@ inline constexpr qsizetype MaxSettingsTextBytes = ByteOrderMark.size() + 7 * (Ma
 // Why a read or write failed, in words for the player.
 struct SettingsError {
     QString reason;
+    // The system does not let this user read or write the file: only someone
+    // with more rights, or a copy in a folder of the player's own, can help.
+    bool deniedToUser = false;
 };
 
 struct ParseResult {
@@ -54,11 +57,14 @@ struct ParseResult {
 
 // Reads seven delimited fields: leading blanks skipped; an unquoted field ends
 // at a comma or line end (CR LF, CR or LF) and loses its trailing blanks; a
-// field that starts with a double quote runs to the next quote on its line.
-// Anything after the seventh field is ignored. UTF-16 text is refused.
+// field that starts with a double quote runs to the next quote, across line
+// ends, and one that is never closed makes the file unreadable. Anything
+// after the seventh field is ignored. UTF-16 text, with a byte-order mark or
+// without, is refused.
 ParseResult parseSettings(QByteArrayView text);
 
 // Seven CR LF terminated lines. A value is written bare when that reads back
 // the same, otherwise in double quotes. Empty when a value cannot be written
-// so that it reads back (it holds a line break, or a quote and a comma).
+// so that it reads back (it holds a quote and needs quoting: a comma, a line
+// break or blanks at its ends).
 std::optional<QByteArray> serializeSettings(const GameSettings &settings);

@@ -6,7 +6,6 @@
 #include <array>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -26,7 +25,7 @@ constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 constexpr char AccessAcl[] = "system.posix_acl_access";
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-SettingsError systemError(int error) { return {systemReason(error)}; }
+SettingsError systemError(int error) { return {systemReason(error), error == EACCES || error == EPERM}; }
 
 class Fd
 {
@@ -68,10 +67,10 @@ bool sameFile(int folder, const char *name, int fd)
            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
 }
 
-// The settings file once a link in the game folder is followed: the folder
+// The settings file once the links on the way to it are followed: the folder
 // that holds the file itself, its name there, and the file, not yet opened.
 struct Located {
-    Fd folder;
+    Fd folder; // O_PATH
     QByteArray name;
     Fd path; // O_PATH
     struct stat info {
@@ -79,46 +78,84 @@ struct Located {
     bool missing = false; // no file and no link of that name: `folder` and `name` say where to make one
 };
 
-std::optional<SettingsError> followLink(int folder, const Fd &link, const struct stat &linkInfo, Located &out)
+// As many links as the system itself follows in one path.
+constexpr int MaxLinks = 40;
+
+// The text of the link held open, so that it is this link's owner that is
+// weighed, whatever is swapped in under its name.
+std::optional<SettingsError> readLinkText(const Fd &link, QByteArray &text)
 {
-    // The text comes from the link held open, so that it is this link's owner
-    // that is weighed below, whatever is swapped in under its name.
-    std::array<char, PATH_MAX> text{};
-    const ssize_t length = ::readlinkat(link.get(), "", text.data(), text.size());
+    std::array<char, PATH_MAX> buffer{};
+    const ssize_t length = ::readlinkat(link.get(), "", buffer.data(), buffer.size());
     if (length < 0)
         return systemError(errno);
-    if (length == ssize_t(text.size()))
+    if (length == ssize_t(buffer.size()))
         return systemError(ENAMETOOLONG);
-    const QByteArray target(text.data(), length);
-    // A relative link is relative to its folder, reached here by descriptor.
-    const QByteArray through = target.startsWith('/') ? target : descriptorPath(folder) + '/' + target;
-    char *real = ::realpath(through.constData(), nullptr);
-    if (!real)
-        return systemError(errno);
-    const QByteArray resolved(real);
-    std::free(real);
+    text = QByteArray(buffer.data(), length);
+    return std::nullopt;
+}
 
-    const qsizetype slash = resolved.lastIndexOf('/');
-    Fd targetFolder(::open(resolved.left(qMax(slash, 1)).constData(), FolderFlags));
-    if (!targetFolder.valid())
+// Finds `path` from the folder `from` (an absolute path from the root) one
+// name at a time, and judges every link on the way before following it:
+// another user's link is followed only to what that user owns themselves (the
+// next link, a folder or the file), so that no chain of links steers this
+// user's read or write to a file its maker could not reach. A link in the
+// last name is followed only when `followLast`.
+std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast, int &links, Located &out)
+{
+    Fd folder(::openat(from, path.startsWith('/') ? "/" : ".", FolderFlags));
+    if (!folder.valid())
         return systemError(errno);
-    const QByteArray targetName = resolved.mid(slash + 1);
-    Fd file(::openat(targetFolder.get(), targetName.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {
-    };
-    if (!file.valid() || ::fstat(file.get(), &info) != 0)
-        return systemError(errno);
-    if (S_ISLNK(info.st_mode))
-        return systemError(ELOOP); // changed while it was followed
-    // Another user's link must not steer this user's read or write to a file
-    // that user could not reach by themselves.
-    if (linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != info.st_uid)
-        return SettingsError{
-            QStringLiteral("it is a link that another user made to a file that is not theirs")};
-    out.folder = std::move(targetFolder);
-    out.name = targetName;
-    out.path = std::move(file);
-    out.info = info;
+    QByteArrayList names = path.toByteArray().split('/');
+    names.removeAll(QByteArray());
+    if (names.isEmpty())
+        names.append(".");
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const bool last = i == names.size() - 1;
+        QByteArray name = names[i];
+        Fd entry(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!entry.valid()) {
+            const int error = errno;
+            if (last) {
+                out.missing = error == ENOENT;
+                out.folder = std::move(folder);
+                out.name = name;
+            }
+            return systemError(error);
+        }
+        struct stat info {
+        };
+        if (::fstat(entry.get(), &info) != 0)
+            return systemError(errno);
+        while (S_ISLNK(info.st_mode) && (followLast || !last)) {
+            if (++links > MaxLinks)
+                return systemError(ELOOP);
+            QByteArray text;
+            if (std::optional<SettingsError> error = readLinkText(entry, text))
+                return error;
+            // A relative link is relative to its folder, reached here by descriptor.
+            Located next;
+            if (std::optional<SettingsError> error = walk(folder.get(), text, false, links, next))
+                return error;
+            if (info.st_uid != ::geteuid() && info.st_uid != next.info.st_uid)
+                return SettingsError{
+                    QStringLiteral("it is a link that another user made to a file that is not theirs")};
+            folder = std::move(next.folder);
+            name = next.name;
+            entry = std::move(next.path);
+            info = next.info;
+        }
+        if (last) {
+            out.folder = std::move(folder);
+            out.name = name;
+            out.path = std::move(entry);
+            out.info = info;
+        } else if (S_ISDIR(info.st_mode)) {
+            folder = std::move(entry);
+        } else {
+            return systemError(ENOTDIR);
+        }
+    }
     return std::nullopt;
 }
 
@@ -129,52 +166,46 @@ std::optional<SettingsError> locate(const QByteArray &folderPath, const QByteArr
     Fd folder(::open(folderPath.constData(), FolderFlags));
     if (!folder.valid())
         return systemError(errno);
-    Fd entry(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    if (!entry.valid()) {
-        const int error = errno;
-        out.missing = error == ENOENT;
-        out.folder = std::move(folder);
-        out.name = name;
-        return systemError(error);
-    }
-    struct stat info {
-    };
-    if (::fstat(entry.get(), &info) != 0)
-        return systemError(errno);
-    if (S_ISLNK(info.st_mode))
-        return followLink(folder.get(), entry, info, out);
-    out.folder = std::move(folder);
-    out.name = name;
-    out.path = std::move(entry);
-    out.info = info;
-    return std::nullopt;
+    int links = 0;
+    return walk(folder.get(), name, true, links, out);
 }
 
-// Returns 0 or the errno of the failed write.
-int writeAll(int fd, QByteArrayView bytes)
+// Writes `bytes` at `start`. Returns 0 or the errno of the failed write.
+int writeAll(int fd, QByteArrayView bytes, off_t start = 0)
 {
-    off_t offset = 0;
-    while (offset < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.data() + offset, size_t(bytes.size() - offset), offset);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), start + done);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
             return errno;
         }
-        offset += written;
+        done += written;
     }
     return 0;
 }
 
-bool isRefusal(int error) { return error == EPERM || error == EACCES || error == EOPNOTSUPP; }
+// The system refuses, or cannot do at all, what a new file must be given to
+// change nothing but the content (FUSE file systems answer ENOSYS or EINVAL).
+bool cannotKeep(int error)
+{
+    return error == EPERM || error == EACCES || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS ||
+           error == EINVAL;
+}
 
 // Asks for the size, then for the bytes, and again if they grew meanwhile.
 template <typename Query> QByteArray askSized(Query query, int &error)
 {
     for (;;) {
         const ssize_t size = query(nullptr, 0);
-        QByteArray bytes(qMax<ssize_t>(size, 0), Qt::Uninitialized);
-        const ssize_t got = size < 0 ? size : query(bytes.data(), size_t(bytes.size()));
+        error = size < 0 ? errno : 0;
+        // Empty when asked: asking for the bytes with no room would only
+        // ask for the size again.
+        if (size <= 0)
+            return {};
+        QByteArray bytes(size, Qt::Uninitialized);
+        const ssize_t got = query(bytes.data(), size_t(bytes.size()));
         error = got < 0 ? errno : 0;
         if (error != ERANGE)
             return bytes.first(qMax<ssize_t>(got, 0));
@@ -231,14 +262,6 @@ int keepOwnerModeAndAttributes(int temporary, int old, const struct stat &info)
     return 0;
 }
 
-mode_t newFileMode()
-{
-    // There is no other way to read the mask than to set it.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // The tool's own names for the temporaries of a save of `target`, which no
 // player or other program would choose.
 QByteArray temporaryPrefix(const QByteArray &target) { return '.' + target + ".zunkel-config-"; }
@@ -288,22 +311,32 @@ void clearLeftovers(int folder, const QByteArray &target)
 class Temporary
 {
   public:
-    // Returns 0 or the errno of the failed creation.
-    int create(int folder, const QByteArray &target)
+    // Made with `mode`, as the system applies it to new files (the umask or
+    // the folder's default ACL). Returns 0 or the errno of the failed creation;
+    // EWOULDBLOCK when another program locked every name tried.
+    int create(int folder, const QByteArray &target, mode_t mode)
     {
+        int error = EEXIST;
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray name =
                 temporaryPrefix(target) + QByteArray::number(QRandomGenerator::global()->generate64(), 16)
                                               .rightJustified(TemporaryMarkLength, '0');
             Fd fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
-                           0600));
+                           mode));
             if (!fd.valid()) {
                 if (errno == EEXIST)
                     continue;
                 return errno;
             }
-            // Where locks are not supported, no clearing takes it either.
-            while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+            // Where locks are not supported, no clearing takes it either. A
+            // lock that another program took first (on a disk that ignores
+            // file modes anyone may open it) is not waited for: the name is
+            // given up for another.
+            if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+                error = EWOULDBLOCK;
+                if (sameFile(folder, name.constData(), fd.get()))
+                    ::unlinkat(folder, name.constData(), 0);
+                continue;
             }
             // Another save's clearing may have taken it before it was locked.
             if (!sameFile(folder, name.constData(), fd.get()))
@@ -313,7 +346,7 @@ class Temporary
             fd_ = std::move(fd);
             return 0;
         }
-        return EEXIST;
+        return error;
     }
 
     ~Temporary()
@@ -346,30 +379,42 @@ struct Replaced {
     bool onlyInPlace = false;
 };
 
+// Makes a rename in `folder` durable. A folder that this user may enter but
+// not read cannot be opened for that: the whole file system that holds `file`
+// is synced instead. The new content is already in place, so a failure here
+// cannot be undone and is not reported.
+void syncFolder(int folder, int file)
+{
+    if (const Fd synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); synced.valid())
+        ::fsync(synced.get());
+    else
+        ::syncfs(file);
+}
+
 // `old` is the file to replace, opened for writing, or -1 to make a new one.
 Replaced replace(int folder, const QByteArray &name, int old, const struct stat &oldInfo,
                  QByteArrayView bytes)
 {
     Temporary temporary;
-    if (const int error = temporary.create(folder, name); error != 0)
+    // Kept private until it is given the old file's owner, ACL and mode.
+    if (const int error = temporary.create(folder, name, old >= 0 ? 0600 : 0666); error != 0) {
+        if (error == EWOULDBLOCK)
+            return {SettingsError{QStringLiteral("another program locks every new file made beside it")}};
         return {systemError(error), old >= 0 && (error == EACCES || error == EPERM)};
+    }
     if (old >= 0) {
         if (const int error = keepOwnerModeAndAttributes(temporary.fd(), old, oldInfo); error != 0)
-            return {systemError(error), isRefusal(error)};
-    } else if (::fchmod(temporary.fd(), newFileMode()) != 0) {
-        return {systemError(errno)};
+            return {systemError(error), cannotKeep(error)};
     }
     if (const int error = writeAll(temporary.fd(), bytes); error != 0)
         return {systemError(error)};
-    if (::fdatasync(temporary.fd()) != 0)
+    // All of it, not the data alone: the owner, mode, ACL and attributes set
+    // above must be as durable as the content.
+    if (::fsync(temporary.fd()) != 0)
         return {systemError(errno)};
     if (const int error = temporary.renameTo(name); error != 0)
         return {systemError(error)};
-    // Makes the rename itself durable. The new content is already in place,
-    // so a failure here cannot be undone and is not reported.
-    if (const Fd synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); synced.valid())
-        ::fsync(synced.get());
-    clearLeftovers(folder, name);
+    syncFolder(folder, temporary.fd());
     return {};
 }
 
@@ -382,19 +427,67 @@ void takeTurn(int fd, int operation)
         ::usleep(10'000);
 }
 
+// Room for `bytes` in the file, so that a full disk is found before the old
+// content is touched. Where the file system cannot reserve room (ntfs-3g,
+// exFAT), the part of the new content beyond the old end is written first, and
+// cut off again when it does not fit. Returns 0 or the errno of the failure.
+int reserveRoom(int fd, QByteArrayView bytes)
+{
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) == 0)
+        return 0;
+    if (errno != EOPNOTSUPP && errno != ENOSYS)
+        return errno;
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0)
+        return errno;
+    if (bytes.size() <= info.st_size)
+        return 0;
+    if (const int error = writeAll(fd, bytes.sliced(info.st_size), info.st_size); error != 0) {
+        if (::ftruncate(fd, info.st_size) != 0)
+            return errno;
+        return error;
+    }
+    return 0;
+}
+
 // Not atomic: a save killed midway can leave the file torn. Taken only where a
 // new file would change more than the content.
 std::optional<SettingsError> writeInPlace(int fd, QByteArrayView bytes)
 {
     takeTurn(fd, LOCK_EX);
-    // The room first, so that a full disk is found before the old content is touched.
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0 && errno != EOPNOTSUPP)
-        return systemError(errno);
+    if (const int error = reserveRoom(fd, bytes); error != 0)
+        return systemError(error);
     if (const int error = writeAll(fd, bytes); error != 0)
         return systemError(error);
     if (::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
         return systemError(errno);
     return std::nullopt;
+}
+
+std::optional<SettingsError> save(Located &target, const QByteArray &folder, const QByteArray &name,
+                                  QByteArrayView bytes)
+{
+    if (std::optional<SettingsError> error = locate(folder, name, target)) {
+        if (!target.missing)
+            return error;
+        return replace(target.folder.get(), target.name, -1, {}, bytes).error;
+    }
+    if (!S_ISREG(target.info.st_mode))
+        return SettingsError{QStringLiteral("it is not a regular file")};
+    // Opening it for writing asks the system whether this user may write it;
+    // a file they may not write is not replaced either.
+    const Fd file = reopen(target.path.get(), O_WRONLY);
+    struct stat info {
+    };
+    if (!file.valid() || ::fstat(file.get(), &info) != 0)
+        return systemError(errno);
+    if (info.st_nlink > 1)
+        return writeInPlace(file.get(), bytes);
+    const Replaced replaced = replace(target.folder.get(), target.name, file.get(), info, bytes);
+    if (replaced.onlyInPlace)
+        return writeInPlace(file.get(), bytes);
+    return replaced.error;
 }
 
 } // namespace
@@ -455,24 +548,8 @@ std::optional<SettingsError> SettingsFile::write(const GameSettings &settings) c
         return SettingsError{QStringLiteral("a value cannot be written to the file")};
 
     Located target;
-    if (std::optional<SettingsError> error = locate(folder_, name_, target)) {
-        if (!target.missing)
-            return error;
-        return replace(target.folder.get(), target.name, -1, {}, *bytes).error;
-    }
-    if (!S_ISREG(target.info.st_mode))
-        return SettingsError{QStringLiteral("it is not a regular file")};
-    // Opening it for writing asks the system whether this user may write it;
-    // a file they may not write is not replaced either.
-    const Fd file = reopen(target.path.get(), O_WRONLY);
-    struct stat info {
-    };
-    if (!file.valid() || ::fstat(file.get(), &info) != 0)
-        return systemError(errno);
-    if (info.st_nlink > 1)
-        return writeInPlace(file.get(), *bytes);
-    const Replaced replaced = replace(target.folder.get(), target.name, file.get(), info, *bytes);
-    if (replaced.onlyInPlace)
-        return writeInPlace(file.get(), *bytes);
-    return replaced.error;
+    std::optional<SettingsError> error = save(target, folder_, name_, *bytes);
+    if (!error)
+        clearLeftovers(target.folder.get(), target.name);
+    return error;
 }

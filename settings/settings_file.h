@@ -7,9 +7,10 @@
 // desktop) is still found. Each read or write opens the folder anew by those
 // bytes; the working directory is never used.
 //
-// A symlink in the folder is followed only when the user running the tool
-// owns it, or when the link's owner also owns the file it leads to; otherwise
-// the read or write fails and nothing is read or written.
+// A symlink on the way to the file is followed only when the user running the
+// tool owns it, or when the link's owner also owns what it leads to (the next
+// link, a folder or the file); otherwise the read or write fails and nothing
+// is read or written.
 class SettingsFile
 {
   public:

@@ -12,6 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace
 {
 
@@ -44,6 +49,25 @@ struct Fixture {
     QTemporaryDir dir;
     RecordingPlatform platform;
     frmConfig window{platform, SettingsFile(QFile::encodeName(path()))};
+};
+
+// Root may write whatever file modes say; for a while this thread may not,
+// and is refused as a player is.
+class WithoutOverridingFileModes
+{
+  public:
+    WithoutOverridingFileModes()
+    {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+        syscall(SYS_capset, &header_, lowered);
+    }
+    ~WithoutOverridingFileModes() { syscall(SYS_capset, &header_, saved_); }
+
+  private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
 };
 
 } // namespace
@@ -218,7 +242,27 @@ void TestFrmConfig::failedSaveEndsAndKeepsFile()
     QCOMPARE(f.platform.messages.size(), size_t(1));
     QCOMPARE(f.platform.messages.front().text, QStringLiteral("Sorry, config file not found"));
     QVERIFY(f.platform.messages.front().detail.startsWith(f.path() + ": "));
+    QVERIFY(!f.platform.messages.front().detail.contains("folder of your own"));
     QVERIFY(QFile::remove(folder));
+
+    // A file and folder the player may not write, as after a system-wide
+    // install: the box says what the player can do.
+    Fixture g;
+    QVERIFY(g.window.Form_Load());
+    const QByteArray gFolder = QFile::encodeName(g.dir.path());
+    QCOMPARE(chmod(gFolder.constData(), 0555), 0);
+    QCOMPARE(chmod(QFile::encodeName(g.path()).constData(), 0444), 0);
+    {
+        WithoutOverridingFileModes asPlayer;
+        g.click("cmdSave");
+    }
+    chmod(gFolder.constData(), 0755);
+    QCOMPARE(g.platform.endStatuses, std::vector<int>{1});
+    QCOMPARE(g.platform.messages.front().detail,
+             g.path() +
+                 ": Permission denied\nAsk whoever installed the game to let you change this file, or "
+                 "copy this program and zunkel.cfg into a folder of your own and start it from there.");
+    QCOMPARE(g.content(), DesignedFile);
 }
 
 void TestFrmConfig::accessibleNamesAndRoles()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +93,7 @@ class TestGameSettings : public QObject
     void readIsBoundedOnHugeFile();
     void writeReplacesAndKeepsModeAndLink();
     void saveTouchesNoOtherFile();
+    void newFileAsTheFolderMakesThem();
     void hardLinksStayOneFile();
     void linkOfAnotherUserFollowedOnlyToTheirOwnFile();
     void failedWriteKeepsOldFile();
@@ -132,20 +134,12 @@ void TestGameSettings::parse_data()
     withExtra.Extra = "";
     QTest::newRow("blank line is an empty value")
         << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n\n") << withExtra;
+    withExtra.Extra = "a\r\nb,";
+    QTest::newRow("quoted value across line ends")
+        << QByteArray("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\n\"a\r\nb,\"\n") << withExtra;
     withExtra.Extra = QByteArrayLiteral("caf\xc3\xa9 \xff\x00z");
     QTest::newRow("bytes outside ASCII kept")
         << QByteArrayLiteral("FALSE\n640\n480\nTRUE\nFALSE\nFALSE\ncaf\xc3\xa9 \xff\x00z\r\n") << withExtra;
-
-    GameSettings unclosed = example;
-    unclosed.Fullscreen = "FALSE, 640";
-    unclosed.Width = "480";
-    unclosed.Height = "TRUE";
-    unclosed.Music = "FALSE";
-    unclosed.Filtering = "FALSE";
-    unclosed.RenderFlat = "0";
-    unclosed.Extra = "x";
-    QTest::newRow("unclosed quote ends at its line end")
-        << QByteArray("\"FALSE, 640\n480\nTRUE\nFALSE\nFALSE\n0\nx\n") << unclosed;
 }
 
 void TestGameSettings::parse()
@@ -169,6 +163,12 @@ void TestGameSettings::parseFailures_data()
         << QByteArray("\xFF\xFET\0R\0U\0E\0\r\0\n\0", 14) << "the file is UTF-16 text";
     QTest::newRow("UTF-16, big-endian")
         << QByteArray("\xFE\xFF\0T\0R\0U\0E", 10) << "the file is UTF-16 text";
+    QTest::newRow("UTF-16, little-endian, no mark")
+        << QByteArray("T\0R\0U\0E\0\r\0\n\0", 12) << "the file is UTF-16 text";
+    QTest::newRow("UTF-16, big-endian, no mark")
+        << QByteArray("\0T\0R\0U\0E", 8) << "the file is UTF-16 text";
+    QTest::newRow("quote never closed") << QByteArray("FALSE\n640\n\"480\nTRUE\nFALSE\nFALSE\n0\n")
+                                        << "value 3 of the file has a quote that is never closed";
     QTest::newRow("field over 1 MiB")
         << QByteArray("FALSE\n640\n") + QByteArray(MaxFieldBytes + 1, 'x') + QByteArray("\nTRUE\nA\nB\nC\n")
         << "value 3 of the file is longer than 1 MiB";
@@ -207,6 +207,7 @@ void TestGameSettings::serialize_data()
     QTest::newRow("comma quoted") << QByteArray("a,b") << QByteArray("\"a,b\"\r\n");
     QTest::newRow("leading blank quoted") << QByteArray(" a") << QByteArray("\" a\"\r\n");
     QTest::newRow("trailing tab quoted") << QByteArray("a\t") << QByteArray("\"a\t\"\r\n");
+    QTest::newRow("line ends quoted") << QByteArray("a\r\nb") << QByteArray("\"a\r\nb\"\r\n");
     QTest::newRow("bytes outside ASCII as they are")
         << QByteArrayLiteral("\xe9\xff\x00") << QByteArrayLiteral("\xe9\xff\x00\r\n");
 }
@@ -225,7 +226,7 @@ void TestGameSettings::serialize()
 
 void TestGameSettings::serializeRefusesWhatCannotReadBack()
 {
-    for (const QByteArray &extra : {QByteArray("a\nb"), QByteArray("a\rb"), QByteArray("\"a,b\"")}) {
+    for (const QByteArray &extra : {QByteArray("a\"\nb"), QByteArray("\"a,b\"")}) {
         GameSettings settings = designedExample();
         settings.Extra = extra;
         QVERIFY2(!serializeSettings(settings), extra.constData());
@@ -384,6 +385,21 @@ void TestGameSettings::saveTouchesNoOtherFile()
              3);
 }
 
+// A file deleted while the window is open is made anew on Save, with what any
+// new file in its folder gets: the umask, or the folder's default ACL.
+void TestGameSettings::newFileAsTheFolderMakesThem()
+{
+    QTemporaryDir dir;
+    if (QProcess::execute("setfacl", {"-d", "-m", "u:65534:rw", dir.path()}) != 0)
+        QSKIP("setfacl cannot give the folder a default ACL");
+    const QString path = dir.filePath(SettingsFileName);
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+    QFile other(dir.filePath("other"));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    QCOMPARE(statOf(path).st_mode, statOf(other.fileName()).st_mode);
+    QCOMPARE(fileBytes(path), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
+}
+
 void TestGameSettings::hardLinksStayOneFile()
 {
     QTemporaryDir dir;
@@ -392,11 +408,15 @@ void TestGameSettings::hardLinksStayOneFile()
     writeBytes(path, "TRUE\r\n800\r\n600\r\nTRUE\r\nTRUE\r\nTRUE\r\nan old value longer than the new\r\n");
     QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
     const ino_t inode = statOf(path).st_ino;
+    // Left by a save that was killed: a save in place clears it as well.
+    const QString leftover = dir.filePath(".zunkel.cfg.zunkel-config-0123456789abcdef");
+    writeBytes(leftover, "torn");
 
     QCOMPARE(writeFile(path, designedExample()), std::nullopt);
     QCOMPARE(fileBytes(other), QByteArray("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n"));
     QCOMPARE(statOf(path).st_ino, inode);
     QCOMPARE(statOf(path).st_nlink, nlink_t(2));
+    QVERIFY(!QFile::exists(leftover));
 }
 
 void TestGameSettings::linkOfAnotherUserFollowedOnlyToTheirOwnFile()
@@ -426,6 +446,30 @@ void TestGameSettings::linkOfAnotherUserFollowedOnlyToTheirOwnFile()
     QCOMPARE(*readFile(target).settings, changed);
     QCOMPARE(statOf(target).st_uid, uid_t(65534));
     QVERIFY(S_ISLNK(statOf(path).st_mode));
+
+    // Root's own link into a player's folder, where the player's link leads
+    // on, to root's file or through a link to root's folder: every link on
+    // the way is judged, not only the first.
+    const QString player = dir.filePath("player");
+    QVERIFY(QDir(dir.path()).mkpath("player") && QDir(dir.path()).mkpath("root-only"));
+    QCOMPARE(chown(QFile::encodeName(player).constData(), 65534, 65534), 0);
+    const QString secret = dir.filePath("root-only/secret.conf");
+    writeBytes(secret, system);
+    QVERIFY(QFile::link(secret, player + "/zunkel.cfg"));
+    QVERIFY(QFile::link(dir.filePath("root-only"), player + "/folder"));
+    for (const char *name : {"/zunkel.cfg", "/folder"})
+        QCOMPARE(lchown(QFile::encodeName(player + name).constData(), 65534, 65534), 0);
+    for (const QString &via : {player + "/zunkel.cfg", player + "/folder/secret.conf"}) {
+        QVERIFY(QFile::remove(path) && QFile::link(via, path));
+        QCOMPARE(readFile(path).error.reason, refusal);
+        QCOMPARE(writeFile(path, changed)->reason, refusal);
+        QCOMPARE(fileBytes(secret), system);
+    }
+    // A player's own chain to their own file is theirs to follow.
+    QCOMPARE(chown(QFile::encodeName(secret).constData(), 65534, 65534), 0);
+    QVERIFY(QFile::remove(path) && QFile::link(player + "/zunkel.cfg", path));
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+    QCOMPARE(*readFile(path).settings, designedExample());
 }
 
 void TestGameSettings::failedWriteKeepsOldFile()
@@ -445,7 +489,7 @@ void TestGameSettings::failedWriteKeepsOldFile()
              QStringList{SettingsFileName});
 
     GameSettings unwritable = designedExample();
-    unwritable.Extra = "line\nbreak";
+    unwritable.Extra = "a \"quoted\"\nline";
     QVERIFY(writeFile(path, unwritable));
     QCOMPARE(fileBytes(path), old);
 }

@@ -58,7 +58,7 @@ strace -f -qq -o "$work/trace" "$harness" "$dir" 1
 start=$(grep -n 'zunkel.cfg' "$work/trace" | head -n 1 | cut -d: -f1)
 calls=(openat read write pwrite64 fdatasync fsync linkat rename renameat renameat2 unlink unlinkat close statx
        newfstatat fstat access fchmod readlink getdents64 lseek fcntl ftruncate fchown flock flistxattr
-       fgetxattr fsetxattr fremovexattr fallocate)
+       fgetxattr fsetxattr fremovexattr fallocate syncfs)
 declare -A before total
 for call in "${calls[@]}"; do
   total[$call]=$(grep -c -E "^[0-9]+ +$call\(" "$work/trace" || true)

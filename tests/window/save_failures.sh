@@ -17,7 +17,7 @@ save_fails_cleanly "$dir" "$sample"
 echo "  file size limit: kept"
 
 # Injected into the real tool: the data cannot be synced; the rename fails.
-for injection in fdatasync:error=EIO renameat:error=EIO; do
+for injection in fsync:error=EIO renameat:error=EIO; do
   dir=$(make_tool_dir "$tool" "$sample")
   # LeakSanitizer (in a sanitizer build) cannot work under ptrace.
   start_tool "$dir" env ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
