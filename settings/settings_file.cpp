@@ -1,543 +1,103 @@
 #include "settings_file.h"
 
-#include <QFile>
+#include "file_system.h"
+
 #include <QRandomGenerator>
 
-#include <array>
-#include <cerrno>
-#include <climits>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
-#include <unistd.h>
-#include <utility>
+#include <algorithm>
+
+using FileSystem::Failure;
+using FileSystem::Outcome;
+using FileSystem::Path;
+using FileSystem::SettingsTarget;
+using FileSystem::TemporaryNames;
 
 namespace
 {
 
-constexpr int OpenFlags = O_CLOEXEC | O_NOCTTY;
-// Enough to find files in a folder, which may be one that the user may enter
-// but not list.
-constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-constexpr char AccessAcl[] = "system.posix_acl_access";
+const QString NotRegular = QStringLiteral("it is not a regular file");
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-SettingsError systemError(int error) { return {systemReason(error), error == EACCES || error == EPERM}; }
-
-class Fd
+Outcome save(SettingsTarget &target, const Path &folder, const Path &name, QByteArrayView bytes)
 {
-  public:
-    Fd() = default;
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(Fd &&other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Fd &operator=(Fd &&other) noexcept
-    {
-        std::swap(fd_, other.fd_);
-        return *this;
+    if (Outcome failure = target.find(folder, name)) {
+        if (!target.missing())
+            return failure;
+        return target.replaceWith(bytes, TemporaryNames(target.name()));
     }
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-
-  private:
-    int fd_ = -1;
-};
-
-// Files are first opened with O_PATH, which opens nothing for real: a device
-// or FIFO planted under the file's name is looked at, never opened. A file
-// found to be regular is then opened through this name of the descriptor,
-// which reaches the same file however its names change meanwhile.
-QByteArray descriptorPath(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
-
-Fd reopen(int pathFd, int flags) { return Fd(::open(descriptorPath(pathFd).constData(), flags | OpenFlags)); }
-
-bool sameFile(int folder, const char *name, int fd)
-{
-    struct stat named {
-    }, opened{};
-    return ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &opened) == 0 &&
-           named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
-}
-
-// The settings file once the links on the way to it are followed: the folder
-// that holds the file itself, its name there, and the file, not yet opened.
-struct Located {
-    Fd folder; // O_PATH
-    QByteArray name;
-    Fd path; // O_PATH
-    struct stat info {
-    };
-    bool missing = false; // no file and no link of that name: `folder` and `name` say where to make one
-};
-
-// As many links as the system itself follows in one path.
-constexpr int MaxLinks = 40;
-
-// The text of the link held open, so that it is this link's owner that is
-// weighed, whatever is swapped in under its name.
-std::optional<SettingsError> readLinkText(const Fd &link, QByteArray &text)
-{
-    std::array<char, PATH_MAX> buffer{};
-    const ssize_t length = ::readlinkat(link.get(), "", buffer.data(), buffer.size());
-    if (length < 0)
-        return systemError(errno);
-    if (length == ssize_t(buffer.size()))
-        return systemError(ENAMETOOLONG);
-    text = QByteArray(buffer.data(), length);
-    return std::nullopt;
-}
-
-// Finds `path` from the folder `from` (an absolute path from the root) one
-// name at a time, and judges every link on the way before following it:
-// another user's link is followed only to what that user owns themselves (the
-// next link, a folder or the file), so that no chain of links steers this
-// user's read or write to a file its maker could not reach. A link in the
-// last name is followed only when `followLast`.
-std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast, int &links, Located &out)
-{
-    Fd folder(::openat(from, path.startsWith('/') ? "/" : ".", FolderFlags));
-    if (!folder.valid())
-        return systemError(errno);
-    QByteArrayList names = path.toByteArray().split('/');
-    names.removeAll(QByteArray());
-    if (names.isEmpty())
-        names.append(".");
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const bool last = i == names.size() - 1;
-        QByteArray name = names[i];
-        Fd entry(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        if (!entry.valid()) {
-            const int error = errno;
-            if (last) {
-                out.missing = error == ENOENT;
-                out.folder = std::move(folder);
-                out.name = name;
-            }
-            return systemError(error);
-        }
-        struct stat info {
-        };
-        if (::fstat(entry.get(), &info) != 0)
-            return systemError(errno);
-        while (S_ISLNK(info.st_mode) && (followLast || !last)) {
-            if (++links > MaxLinks)
-                return systemError(ELOOP);
-            QByteArray text;
-            if (std::optional<SettingsError> error = readLinkText(entry, text))
-                return error;
-            // A relative link is relative to its folder, reached here by descriptor.
-            Located next;
-            if (std::optional<SettingsError> error = walk(folder.get(), text, false, links, next))
-                return error;
-            if (info.st_uid != ::geteuid() && info.st_uid != next.info.st_uid)
-                return SettingsError{
-                    QStringLiteral("it is a link that another user made to a file that is not theirs")};
-            folder = std::move(next.folder);
-            name = next.name;
-            entry = std::move(next.path);
-            info = next.info;
-        }
-        if (last) {
-            out.folder = std::move(folder);
-            out.name = name;
-            out.path = std::move(entry);
-            out.info = info;
-        } else if (S_ISDIR(info.st_mode)) {
-            folder = std::move(entry);
-        } else {
-            return systemError(ENOTDIR);
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<SettingsError> locate(const QByteArray &folderPath, const QByteArray &name, Located &out)
-{
-    if (folderPath.isEmpty())
-        return SettingsError{QStringLiteral("the program's folder cannot be found")};
-    Fd folder(::open(folderPath.constData(), FolderFlags));
-    if (!folder.valid())
-        return systemError(errno);
-    int links = 0;
-    return walk(folder.get(), name, true, links, out);
-}
-
-// Writes `bytes` at `start`. Returns 0 or the errno of the failed write.
-int writeAll(int fd, QByteArrayView bytes, off_t start = 0)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), start + done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += written;
-    }
-    return 0;
-}
-
-// The system refuses, or cannot do at all, what a new file must be given to
-// change nothing but the content (FUSE file systems answer ENOSYS or EINVAL).
-bool cannotKeep(int error)
-{
-    return error == EPERM || error == EACCES || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS ||
-           error == EINVAL;
-}
-
-// Asks for the size, then for the bytes, and again if they grew meanwhile.
-template <typename Query> QByteArray askSized(Query query, int &error)
-{
-    for (;;) {
-        const ssize_t size = query(nullptr, 0);
-        error = size < 0 ? errno : 0;
-        // Empty when asked: asking for the bytes with no room would only
-        // ask for the size again.
-        if (size <= 0)
-            return {};
-        QByteArray bytes(size, Qt::Uninitialized);
-        const ssize_t got = query(bytes.data(), size_t(bytes.size()));
-        error = got < 0 ? errno : 0;
-        if (error != ERANGE)
-            return bytes.first(qMax<ssize_t>(got, 0));
-    }
-}
-
-// The ACL and the extended attributes ("user.*" and the like) of `from`, put
-// on `to`. Returns 0 or the errno of what could not be read or set.
-int copyAttributes(int from, int to)
-{
-    int error = 0;
-    const QByteArray list =
-        askSized([&](char *names, size_t size) { return ::flistxattr(from, names, size); }, error);
-    if (error == EOPNOTSUPP)
-        return 0;
-    if (error != 0)
-        return error;
-    const QByteArrayList names = list.split('\0');
-    for (const QByteArray &name : names) {
-        if (name.isEmpty())
-            continue;
-        const QByteArray value = askSized(
-            [&](char *bytes, size_t size) { return ::fgetxattr(from, name.constData(), bytes, size); },
-            error);
-        if (error == ENODATA)
-            continue; // removed meanwhile
-        if (error != 0)
-            return error;
-        if (::fsetxattr(to, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
-            return errno;
-    }
-    // A folder's default ACL gives a new file an ACL that the old one lacked.
-    if (!names.contains(AccessAcl) && ::fgetxattr(to, AccessAcl, nullptr, 0) >= 0 &&
-        ::fremovexattr(to, AccessAcl) != 0)
-        return errno;
-    return 0;
-}
-
-// Returns 0 or the errno of what could not be kept.
-int keepOwnerModeAndAttributes(int temporary, int old, const struct stat &info)
-{
-    struct stat fresh {
-    };
-    if (::fstat(temporary, &fresh) != 0)
-        return errno;
-    if ((fresh.st_uid != info.st_uid || fresh.st_gid != info.st_gid) &&
-        ::fchown(temporary, info.st_uid, info.st_gid) != 0)
-        return errno;
-    if (const int error = copyAttributes(old, temporary); error != 0)
-        return error;
-    // Last: a change of owner clears the set-id bits, and an ACL sets the group's.
-    if (::fchmod(temporary, info.st_mode & 07777) != 0)
-        return errno;
-    return 0;
-}
-
-// The tool's own names for the temporaries of a save of `target`, which no
-// player or other program would choose.
-QByteArray temporaryPrefix(const QByteArray &target) { return '.' + target + ".zunkel-config-"; }
-constexpr qsizetype TemporaryMarkLength = 16;
-
-bool isTemporaryName(QByteArrayView name, const QByteArray &prefix)
-{
-    if (name.size() != prefix.size() + TemporaryMarkLength || !name.startsWith(prefix))
-        return false;
-    for (char c : name.sliced(prefix.size())) {
-        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'f'))
-            return false;
-    }
-    return true;
-}
-
-// A save that is killed before its rename leaves its temporary behind. Only
-// the tool's own names are looked at, and only a file that no running save
-// holds locked is taken away: every save locks its temporary before anything
-// else, for as long as it runs.
-void clearLeftovers(int folder, const QByteArray &target)
-{
-    const QByteArray prefix = temporaryPrefix(target);
-    Fd listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    DIR *entries = listed.valid() ? ::fdopendir(listed.get()) : nullptr;
-    if (!entries)
-        return;
-    listed.release();
-    while (const dirent *entry = ::readdir(entries)) {
-        if (!isTemporaryName(entry->d_name, prefix))
-            continue;
-        Fd path(::openat(folder, entry->d_name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        struct stat info {
-        };
-        if (!path.valid() || ::fstat(path.get(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        Fd file = reopen(path.get(), O_RDONLY);
-        if (file.valid() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0 &&
-            sameFile(folder, entry->d_name, file.get()))
-            ::unlinkat(folder, entry->d_name, 0);
-    }
-    ::closedir(entries);
-}
-
-// A new file beside the target, locked, that takes itself away again unless
-// it was renamed into place.
-class Temporary
-{
-  public:
-    // Made with `mode`, as the system applies it to new files (the umask or
-    // the folder's default ACL). Returns 0 or the errno of the failed creation;
-    // EWOULDBLOCK when another program locked every name tried.
-    int create(int folder, const QByteArray &target, mode_t mode)
-    {
-        int error = EEXIST;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray name =
-                temporaryPrefix(target) + QByteArray::number(QRandomGenerator::global()->generate64(), 16)
-                                              .rightJustified(TemporaryMarkLength, '0');
-            Fd fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
-                           mode));
-            if (!fd.valid()) {
-                if (errno == EEXIST)
-                    continue;
-                return errno;
-            }
-            // Where locks are not supported, no clearing takes it either. A
-            // lock that another program took first (on a disk that ignores
-            // file modes anyone may open it) is not waited for: the name is
-            // given up for another.
-            if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-                error = EWOULDBLOCK;
-                if (sameFile(folder, name.constData(), fd.get()))
-                    ::unlinkat(folder, name.constData(), 0);
-                continue;
-            }
-            // Another save's clearing may have taken it before it was locked.
-            if (!sameFile(folder, name.constData(), fd.get()))
-                continue;
-            folder_ = folder;
-            name_ = name;
-            fd_ = std::move(fd);
-            return 0;
-        }
-        return error;
-    }
-
-    ~Temporary()
-    {
-        if (fd_.valid() && !renamed_)
-            ::unlinkat(folder_, name_.constData(), 0);
-    }
-
-    int fd() const { return fd_.get(); }
-
-    // Returns 0 or the errno of the failed rename.
-    int renameTo(const QByteArray &target)
-    {
-        if (::renameat(folder_, name_.constData(), folder_, target.constData()) != 0)
-            return errno;
-        renamed_ = true;
-        return 0;
-    }
-
-  private:
-    int folder_ = -1;
-    QByteArray name_;
-    Fd fd_;
-    bool renamed_ = false;
-};
-
-struct Replaced {
-    std::optional<SettingsError> error;
-    // A new file cannot be made or be made like the old one, which is writable.
-    bool onlyInPlace = false;
-};
-
-// Makes a rename in `folder` durable. A folder that this user may enter but
-// not read cannot be opened for that: the whole file system that holds `file`
-// is synced instead. The new content is already in place, so a failure here
-// cannot be undone and is not reported.
-void syncFolder(int folder, int file)
-{
-    if (const Fd synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); synced.valid())
-        ::fsync(synced.get());
-    else
-        ::syncfs(file);
-}
-
-// `old` is the file to replace, opened for writing, or -1 to make a new one.
-Replaced replace(int folder, const QByteArray &name, int old, const struct stat &oldInfo,
-                 QByteArrayView bytes)
-{
-    Temporary temporary;
-    // Kept private until it is given the old file's owner, ACL and mode.
-    if (const int error = temporary.create(folder, name, old >= 0 ? 0600 : 0666); error != 0) {
-        if (error == EWOULDBLOCK)
-            return {SettingsError{QStringLiteral("another program locks every new file made beside it")}};
-        return {systemError(error), old >= 0 && (error == EACCES || error == EPERM)};
-    }
-    if (old >= 0) {
-        if (const int error = keepOwnerModeAndAttributes(temporary.fd(), old, oldInfo); error != 0)
-            return {systemError(error), cannotKeep(error)};
-    }
-    if (const int error = writeAll(temporary.fd(), bytes); error != 0)
-        return {systemError(error)};
-    // All of it, not the data alone: the owner, mode, ACL and attributes set
-    // above must be as durable as the content.
-    if (::fsync(temporary.fd()) != 0)
-        return {systemError(errno)};
-    if (const int error = temporary.renameTo(name); error != 0)
-        return {systemError(error)};
-    syncFolder(folder, temporary.fd());
-    return {};
-}
-
-// A save in place and the reads of the file take turns, so that no read finds
-// it half written. Any user who may read the file may lock it too: a lock that
-// is held for long is not waited for.
-void takeTurn(int fd, int operation)
-{
-    for (int wait = 0; wait < 100 && ::flock(fd, operation | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
-        ::usleep(10'000);
-}
-
-// Room for `bytes` in the file, so that a full disk is found before the old
-// content is touched. Where the file system cannot reserve room (ntfs-3g,
-// exFAT), the part of the new content beyond the old end is written first, and
-// cut off again when it does not fit. Returns 0 or the errno of the failure.
-int reserveRoom(int fd, QByteArrayView bytes)
-{
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) == 0)
-        return 0;
-    if (errno != EOPNOTSUPP && errno != ENOSYS)
-        return errno;
-    struct stat info {
-    };
-    if (::fstat(fd, &info) != 0)
-        return errno;
-    if (bytes.size() <= info.st_size)
-        return 0;
-    if (const int error = writeAll(fd, bytes.sliced(info.st_size), info.st_size); error != 0) {
-        if (::ftruncate(fd, info.st_size) != 0)
-            return errno;
-        return error;
-    }
-    return 0;
-}
-
-// Not atomic: a save killed midway can leave the file torn. Taken only where a
-// new file would change more than the content.
-std::optional<SettingsError> writeInPlace(int fd, QByteArrayView bytes)
-{
-    takeTurn(fd, LOCK_EX);
-    if (const int error = reserveRoom(fd, bytes); error != 0)
-        return systemError(error);
-    if (const int error = writeAll(fd, bytes); error != 0)
-        return systemError(error);
-    if (::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
-        return systemError(errno);
-    return std::nullopt;
-}
-
-std::optional<SettingsError> save(Located &target, const QByteArray &folder, const QByteArray &name,
-                                  QByteArrayView bytes)
-{
-    if (std::optional<SettingsError> error = locate(folder, name, target)) {
-        if (!target.missing)
-            return error;
-        return replace(target.folder.get(), target.name, -1, {}, bytes).error;
-    }
-    if (!S_ISREG(target.info.st_mode))
-        return SettingsError{QStringLiteral("it is not a regular file")};
+    if (!target.isRegularFile())
+        return Failure{{NotRegular}};
     // Opening it for writing asks the system whether this user may write it;
     // a file they may not write is not replaced either.
-    const Fd file = reopen(target.path.get(), O_WRONLY);
-    struct stat info {
-    };
-    if (!file.valid() || ::fstat(file.get(), &info) != 0)
-        return systemError(errno);
-    if (info.st_nlink > 1)
-        return writeInPlace(file.get(), bytes);
-    const Replaced replaced = replace(target.folder.get(), target.name, file.get(), info, bytes);
-    if (replaced.onlyInPlace)
-        return writeInPlace(file.get(), bytes);
-    return replaced.error;
+    if (Outcome failure = target.openForWriting())
+        return failure;
+    // A new file would part it from its other names.
+    if (target.hasOtherNames())
+        return target.rewriteInPlace(bytes);
+    Outcome failure = target.replaceWith(bytes, TemporaryNames(target.name()));
+    if (failure && failure->newFileRefused)
+        return target.rewriteInPlace(bytes);
+    return failure;
 }
+
+constexpr qsizetype TemporaryMarkLength = 16;
 
 } // namespace
 
+FileSystem::TemporaryNames::TemporaryNames(const Path &target) : prefix_(".")
+{
+    prefix_ += target;
+    prefix_ += ".zunkel-config-";
+}
+
+Path FileSystem::TemporaryNames::next() const
+{
+    Path name = prefix_;
+    name += QByteArray::number(QRandomGenerator::global()->generate64(), 16)
+                .rightJustified(TemporaryMarkLength, '0')
+                .toStdString();
+    return name;
+}
+
+bool FileSystem::TemporaryNames::isOurs(const Path &name) const
+{
+    const auto &text = name.native();
+    const auto &prefix = prefix_.native();
+    if (text.size() != prefix.size() + TemporaryMarkLength || text.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(text.begin() + prefix.size(), text.end(),
+                       [](auto c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
 SettingsFile SettingsFile::besideExecutable()
 {
-    // As bytes: the QString that Qt gives cannot hold every folder name.
-    std::array<char, PATH_MAX> executable{};
-    const ssize_t length = ::readlink("/proc/self/exe", executable.data(), executable.size());
     SettingsFile file;
+    file.folder_ = FileSystem::executableFolder();
     file.name_ = SettingsFileName;
-    if (length > 0 && length < ssize_t(executable.size())) {
-        const QByteArray path(executable.data(), length);
-        file.folder_ = path.left(qMax(path.lastIndexOf('/'), 1));
-    }
     return file;
 }
 
-SettingsFile::SettingsFile(const QByteArray &path)
+SettingsFile::SettingsFile(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    folder_ = slash < 0 ? QByteArray(".") : path.left(qMax(slash, 1));
-    name_ = path.mid(slash + 1);
+    const Path native = FileSystem::fromQt(path);
+    folder_ = native.has_parent_path() ? native.parent_path() : Path(".");
+    name_ = native.filename();
 }
 
 QString SettingsFile::displayPath() const
 {
-    if (folder_.isEmpty())
-        return QFile::decodeName(name_);
-    return QFile::decodeName(folder_.endsWith('/') ? folder_ + name_ : folder_ + '/' + name_);
+    return FileSystem::toDisplay(folder_.empty() ? name_ : folder_ / name_);
 }
 
 ParseResult SettingsFile::read() const
 {
-    Located located;
-    if (std::optional<SettingsError> error = locate(folder_, name_, located))
-        return {std::nullopt, *error};
-    if (!S_ISREG(located.info.st_mode))
-        return {std::nullopt, {QStringLiteral("it is not a regular file")}};
-    Fd fd = reopen(located.path.get(), O_RDONLY);
-    if (!fd.valid())
-        return {std::nullopt, systemError(errno)};
-    takeTurn(fd.get(), LOCK_SH);
-    QFile file;
-    if (!file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return {std::nullopt, {file.errorString()}};
-    fd.release();
-    const QByteArray text = file.read(MaxSettingsTextBytes);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, {file.errorString()}};
+    SettingsTarget target;
+    if (const Outcome failure = target.find(folder_, name_))
+        return {std::nullopt, failure->error};
+    if (!target.isRegularFile())
+        return {std::nullopt, {NotRegular}};
+    QByteArray text;
+    if (const Outcome failure = target.read(MaxSettingsTextBytes, text))
+        return {std::nullopt, failure->error};
     return parseSettings(text);
 }
 
@@ -546,10 +106,10 @@ std::optional<SettingsError> SettingsFile::write(const GameSettings &settings) c
     const std::optional<QByteArray> bytes = serializeSettings(settings);
     if (!bytes)
         return SettingsError{QStringLiteral("a value cannot be written to the file")};
-
-    Located target;
-    std::optional<SettingsError> error = save(target, folder_, name_, *bytes);
-    if (!error)
-        clearLeftovers(target.folder.get(), target.name);
-    return error;
+    SettingsTarget target;
+    if (const Outcome failure = save(target, folder_, name_, *bytes))
+        return failure->error;
+    // Files left by saves that were killed, after saves in place as well.
+    target.clearLeftovers(TemporaryNames(target.name()));
+    return std::nullopt;
 }

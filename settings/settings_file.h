@@ -2,10 +2,13 @@
 
 #include "game_settings.h"
 
-// The game's settings file on disk, named by the bytes of its path, so that a
-// folder whose name is not valid in the locale's encoding (Latin-1 on a UTF-8
-// desktop) is still found. Each read or write opens the folder anew by those
-// bytes; the working directory is never used.
+#include <filesystem>
+
+// The game's settings file on disk, named as the system names it (the bytes
+// of its path on Linux), so that a folder whose name is not valid in the
+// locale's encoding (Latin-1 on a UTF-8 desktop) is still found. Each read or
+// write opens the folder anew by that name; the working directory is never
+// used.
 //
 // A symlink on the way to the file is followed only when the user running the
 // tool owns it, or when the link's owner also owns what it leads to (the next
@@ -18,8 +21,8 @@ class SettingsFile
     // that folder not be found, every read and write fails and says so.
     static SettingsFile besideExecutable();
 
-    // The file at `path`, as the system spells it.
-    explicit SettingsFile(const QByteArray &path);
+    // The file at `path`, as Qt spells it.
+    explicit SettingsFile(const QString &path);
 
     // The path as a message shows it to the player.
     QString displayPath() const;
@@ -46,6 +49,6 @@ class SettingsFile
   private:
     SettingsFile() = default;
 
-    QByteArray folder_;
-    QByteArray name_;
+    std::filesystem::path folder_;
+    std::filesystem::path name_;
 };

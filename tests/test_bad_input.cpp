@@ -24,7 +24,7 @@ long peakKiB()
 
 const GameSettings Sample{"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
 
-ParseResult readFile(const QString &path) { return SettingsFile(QFile::encodeName(path)).read(); }
+ParseResult readFile(const QString &path) { return SettingsFile(path).read(); }
 
 GameSettings withExtra(QByteArray extra)
 {

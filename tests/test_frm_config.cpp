@@ -48,7 +48,7 @@ struct Fixture {
 
     QTemporaryDir dir;
     RecordingPlatform platform;
-    frmConfig window{platform, SettingsFile(QFile::encodeName(path()))};
+    frmConfig window{platform, SettingsFile(path())};
 };
 
 // Root may write whatever file modes say; for a while this thread may not,

@@ -18,11 +18,11 @@ namespace
 
 GameSettings designedExample() { return {"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"}; }
 
-ParseResult readFile(const QString &path) { return SettingsFile(QFile::encodeName(path)).read(); }
+ParseResult readFile(const QString &path) { return SettingsFile(path).read(); }
 
 std::optional<SettingsError> writeFile(const QString &path, const GameSettings &settings)
 {
-    return SettingsFile(QFile::encodeName(path)).write(settings);
+    return SettingsFile(path).write(settings);
 }
 
 struct stat statOf(const QString &path)

@@ -81,7 +81,7 @@ void TestLayout::initTestCase()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
     file.close();
-    window = std::make_unique<frmConfig>(platform, SettingsFile(QFile::encodeName(file.fileName())));
+    window = std::make_unique<frmConfig>(platform, SettingsFile(file.fileName()));
     QVERIFY(window->Form_Load());
     window->showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

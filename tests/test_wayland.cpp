@@ -68,7 +68,7 @@ void TestWayland::skinnedWithoutShapes()
     file.write("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
     file.close();
     RecordingPlatform platform;
-    frmConfig window(platform, SettingsFile(QFile::encodeName(file.fileName())));
+    frmConfig window(platform, SettingsFile(file.fileName()));
     QVERIFY(window.Form_Load());
     window.showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

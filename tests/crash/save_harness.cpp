@@ -5,13 +5,15 @@
 // Exit status: 0 done, 3 the file could not be read, 4 a save failed.
 #include "settings_file.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     if (argc != 3)
         return 2;
-    const SettingsFile file(QByteArray(argv[1]) + '/' + SettingsFileName);
+    const SettingsFile file(QFile::decodeName(argv[1]) + u'/' + QLatin1StringView(SettingsFileName));
     const int saves = std::atoi(argv[2]);
     for (int i = 0; i < saves; ++i) {
         const ParseResult read = file.read();
