@@ -4,36 +4,114 @@
 #include "resolution_table.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace
 {
 
 // Exit statuses: 1 when the settings file cannot be read or saved, as in the
-// window; 2 when the command line itself is wrong.
+// window, or the output cannot be written; 2 when the command line itself is
+// wrong.
 constexpr int FileFailed = 1;
 constexpr int UsageError = 2;
 
-const char Usage[] = "Usage: zunkel-config [--print | --set KEY=VALUE... | --help | --version]\n"
-                     "Shows the Zunkel configuration window, or with an option works on the settings\n"
-                     "file zunkel.cfg beside this program without a window:\n"
-                     "  --print              prints the settings, one KEY=VALUE a line\n"
-                     "  --set KEY=VALUE...   changes the given settings and saves the file\n"
-                     "  --help               prints this help\n"
-                     "  --version            prints the version\n"
-                     "Keys: fullscreen, filtering, flat and music take on or off (or true or false);\n"
-                     "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768.\n";
+const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
+                       "Copyright (C) 2026 The Zunkel configuration tool's authors\n"
+                       "License MIT: the terms are in the file LICENSE that comes with it.\n"
+                       "This is free software: you are free to change and redistribute it.\n"
+                       "There is NO WARRANTY, to the extent permitted by law.\n"
+                       "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n";
 
-void print(const QByteArray &text) { std::fwrite(text.constData(), 1, size_t(text.size()), stdout); }
+// The options, parsed; errors and the help text come from Qt's parser.
+struct Options {
+    explicit Options(const QStringList &arguments)
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Shows the Zunkel configuration window, or with an option works on the settings file "
+            "zunkel.cfg beside this program without a window. Qt's own options (-platform, "
+            "-style, -reverse...) apply to the window."));
+        // "-platform" is one option, as Qt reads it, not eight letters.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, print, set});
+        parser.addPositionalArgument(
+            QStringLiteral("KEY=VALUE"),
+            QStringLiteral(
+                "With --set: fullscreen, filtering, flat and music take on or off (or true or false); "
+                "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768."),
+            QStringLiteral("[--set KEY=VALUE...]"));
+        parsed = parser.parse(arguments);
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prints this help.")};
+    const QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Prints the version and the licence.")};
+    const QCommandLineOption print{QStringLiteral("print"),
+                                   QStringLiteral("Prints the settings, one KEY=VALUE a line.")};
+    const QCommandLineOption set{QStringLiteral("set"),
+                                 QStringLiteral("Changes the given settings and saves the file.")};
+    bool parsed = false;
+};
+
+// Control characters, such as a newline in a refused value, are shown as
+// escapes: a message is one line, which scripts can rely on.
+QString oneLine(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+            category != QChar::Separator_Paragraph)
+            shown += c;
+        else if (c == u'\n')
+            shown += u"\\n";
+        else if (c == u'\r')
+            shown += u"\\r";
+        else if (c == u'\t')
+            shown += u"\\t";
+        else
+            shown += c.unicode() < 0x100 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                                         : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+    }
+    return shown;
+}
 
 int refuse(const QString &problem, int status = UsageError)
 {
-    std::fprintf(stderr, "zunkel-config: %s\n", problem.toLocal8Bit().constData());
+    std::fprintf(stderr, "zunkel-config: %s\n", oneLine(problem).toLocal8Bit().constData());
     return status;
+}
+
+// Output that does not reach standard output whole (closed, a full disk) is
+// a failure: a script that keeps it must not take an empty file for success.
+int print(const QByteArray &text)
+{
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    return refuse(QStringLiteral("cannot write to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
+                  FileFailed);
+}
+
+// Anything the parser could not place, or an argument where none belongs.
+std::optional<int> refuseMistakes(const Options &options, bool takesArguments)
+{
+    if (!options.parsed)
+        return refuse(QStringLiteral("%1 Try --help.").arg(options.parser.errorText()));
+    const QStringList arguments = options.parser.positionalArguments();
+    if (!takesArguments && !arguments.isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1' (settings to change go after --set)")
+                          .arg(arguments.front()));
+    return std::nullopt;
 }
 
 // The flags a key names, in the order --print lists them.
@@ -87,8 +165,7 @@ int printSettings(const SettingsFile &file)
     out += "filtering=" + onOff(settings.Filtering) + '\n';
     out += "flat=" + onOff(settings.RenderFlat) + '\n';
     out += "music=" + onOff(settings.Music) + '\n';
-    print(out);
-    return 0;
+    return print(out);
 }
 
 int setSettings(const QStringList &assignments, const SettingsFile &file)
@@ -145,25 +222,34 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
 
 } // namespace
 
-std::optional<int> runCommandLine(const QStringList &arguments, const SettingsFile &file)
+bool asksForCommandLineMode(const QStringList &arguments)
 {
-    if (arguments.isEmpty())
-        return std::nullopt;
-    const QString &option = arguments.front();
-    const QStringList rest = arguments.mid(1);
-    if (option == u"--set")
-        return setSettings(rest, file);
-    if (!rest.isEmpty() && (option == u"--help" || option == u"--version" || option == u"--print"))
-        return refuse(QStringLiteral("%1 takes no arguments").arg(option));
-    if (option == u"--help") {
-        print(Usage);
-        return 0;
-    }
-    if (option == u"--version") {
-        print("zunkel-config " ZUNKEL_VERSION "\n");
-        return 0;
-    }
-    if (option == u"--print")
-        return printSettings(file);
-    return refuse(QStringLiteral("unknown option '%1' (try --help)").arg(option));
+    // Parsed leniently: an option of Qt's, unknown here, does not hide ours.
+    const Options options(arguments);
+    const QCommandLineParser &parser = options.parser;
+    return parser.isSet(options.help) || parser.isSet(options.version) || parser.isSet(options.print) ||
+           parser.isSet(options.set);
+}
+
+int runCommandLine(const QStringList &arguments, const SettingsFile &file)
+{
+    const Options options(arguments);
+    const QCommandLineParser &parser = options.parser;
+    const bool setting = parser.isSet(options.set);
+    if (const std::optional<int> refused = refuseMistakes(options, setting))
+        return *refused;
+    if (parser.isSet(options.help))
+        return print(parser.helpText().toLocal8Bit());
+    if (parser.isSet(options.version))
+        return print(Version);
+    if (setting && parser.isSet(options.print))
+        return refuse(QStringLiteral("--print and --set go one at a time"));
+    if (setting)
+        return setSettings(parser.positionalArguments(), file);
+    return printSettings(file);
+}
+
+std::optional<int> refuseWindowArguments(const QStringList &arguments)
+{
+    return refuseMistakes(Options(arguments), false);
 }

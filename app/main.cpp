@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "settings_file.h"
+#include "standard_streams.h"
 #include "start_tool.h"
 #include "window_system.h"
 
@@ -7,16 +8,23 @@
 
 int main(int argc, char *argv[])
 {
-    // The command line's modes need no display: they are settled before any
+    reserveStandardStreams();
+    // The tool's own options need no display: they are settled before any
     // window system is touched.
-    if (argc > 1) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (asksForCommandLineMode(arguments)) {
         QCoreApplication app(argc, argv);
-        return *runCommandLine(QCoreApplication::arguments().mid(1), SettingsFile::besideExecutable());
+        return runCommandLine(QCoreApplication::arguments(), SettingsFile::besideExecutable());
     }
     const QByteArray windowSystem =
         preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
     if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
+    // Takes Qt's own options (-platform, -style...) out of the arguments.
     QApplication app(argc, argv);
+    if (const std::optional<int> refused = refuseWindowArguments(QCoreApplication::arguments()))
+        return *refused;
     return startTool();
 }

@@ -345,8 +345,16 @@ int main(int argc, char *argv[])
         save(indexed(drawPreviewFrame(), 8, qRgb(255, 0, 255)), out.filePath("preview_frame.png")) &&
         save(indexed(drawPreviewScreen(), 256), out.filePath("preview_screen.png")) &&
         writeFile(encodeIcon({indexed(drawIcon(32), 256), indexed(drawIcon(16), 256)}),
-                  out.filePath("zunkel.ico")) &&
-        // For desktops, whose icon themes take PNG.
-        save(drawIcon(32), out.filePath("icon-32.png")) && save(drawIcon(16), out.filePath("icon-16.png"));
-    return ok ? 0 : 1;
+                  out.filePath("zunkel.ico"));
+    // For desktops, whose icon themes take PNG at these sizes. The small ones
+    // are drawn for their size; the large ones are the 32 pixel picture, each
+    // pixel a square block, as pixel art is scaled.
+    bool icons = true;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon =
+            size <= 48 ? drawIcon(size)
+                       : drawIcon(32).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        icons = icons && save(icon, out.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    }
+    return ok && icons ? 0 : 1;
 }

@@ -16,5 +16,5 @@ cd "$root/art"
 convert "$scratch/skin.png" -interlace GIF skin.gif
 convert "$scratch/preview_frame.png" preview_frame.gif
 convert "$scratch/preview_screen.png" preview_screen.gif
-cp "$scratch/zunkel.ico" "$scratch/icon-32.png" "$scratch/icon-16.png" .
-identify skin.gif preview_frame.gif preview_screen.gif zunkel.ico icon-32.png icon-16.png
+cp "$scratch/zunkel.ico" "$scratch"/icon-*.png .
+identify skin.gif preview_frame.gif preview_screen.gif zunkel.ico icon-*.png

@@ -226,6 +226,9 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return chooser->isEditable() ? nullptr : new ChooserAccessible(chooser);
     if (auto *group = qobject_cast<QGroupBox *>(widget); group && className == QLatin1String("QGroupBox"))
         return group->isCheckable() ? nullptr : new PanelAccessible(widget, QAccessible::Grouping);
+    // The window itself is a dialog, named by its title, as Qt's dialogs are.
+    if (className == QLatin1String("QWidget") && widget->isWindow() && !widget->parentWidget())
+        return new PanelAccessible(widget, QAccessible::Dialog);
     if (className == QLatin1String("QWidget") || widget->property("decorative").toBool())
         return new PanelAccessible(widget, QAccessible::Client);
     return nullptr;

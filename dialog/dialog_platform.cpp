@@ -3,9 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextDocument>
-#include <qpa/qplatformscreen.h>
-
-#include <cstdlib>
 
 void SystemPlatform::showMessage(QWidget *parent, const Message &message)
 {
@@ -22,14 +19,18 @@ void SystemPlatform::showMessage(QWidget *parent, const Message &message)
 
 void SystemPlatform::endProgram(int status)
 {
-    // At once, without closing the window or running further handlers.
-    std::exit(status);
+    // Without closing the window or running further handlers; main's event
+    // loop returns the status, and the window, the application and Qt's
+    // threads are then taken down in order.
+    QCoreApplication::exit(status);
 }
 
 double SystemPlatform::desktopHeight() const
 {
-    // The screen's own pixel count: a scaled screen's logical height is
-    // rounded, and multiplied back it can fall short (768 / 1.25 * 1.25 is
-    // 767.5).
-    return QGuiApplication::primaryScreen()->handle()->geometry().height();
+    // The screen's own pixel count. Qt rounds the scaled height to whole
+    // logical pixels, so multiplied back it is off by up to half a scale step
+    // (768 high at 125 % is 614 logical pixels, 767.5 device pixels): the
+    // nearest whole pixel, halves up, is the screen's height.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return qRound(screen->geometry().height() * screen->devicePixelRatio());
 }

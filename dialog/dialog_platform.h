@@ -21,8 +21,10 @@ class DialogPlatform
 
     // Modal: returns when the player has dismissed the box.
     virtual void showMessage(QWidget *parent, const Message &message) = 0;
-    // Ends the program without unloading the window. The real one does not
-    // return; a stand-in may, and callers then return at once.
+    // Ends the program without unloading the window: the event loop ends
+    // with that status once the caller has returned, which it does at once.
+    // Before the event loop runs (while the window loads) it does nothing,
+    // and the caller's failure ends the program.
     virtual void endProgram(int status) = 0;
     // Height of the primary screen in device pixels.
     virtual double desktopHeight() const = 0;
@@ -32,6 +34,6 @@ class SystemPlatform final : public DialogPlatform
 {
   public:
     void showMessage(QWidget *parent, const Message &message) override;
-    [[noreturn]] void endProgram(int status) override;
+    void endProgram(int status) override;
     double desktopHeight() const override;
 };

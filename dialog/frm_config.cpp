@@ -184,9 +184,14 @@ void frmConfig::lstDisplay_Change(const QString &text)
 
 bool frmConfig::event(QEvent *event)
 {
-    // Moved to a screen with another scale: the shape and the pictures are
-    // made again for it, or they stay at the old size.
-    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatio() != skinRatio)
+    // Moved to a screen with another scale, or the screen's scale changed:
+    // the shape and the pictures are made again for it, or they stay at the
+    // old size. Qt 6.6 tells the second by an event of its own.
+    bool scaleMayChange = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    scaleMayChange = scaleMayChange || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (scaleMayChange && devicePixelRatio() != skinRatio)
         ApplySkinAtScale();
     return QWidget::event(event);
 }

@@ -12,16 +12,23 @@ dir=$(mktemp -d)
 trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
 chmod 755 "$dir"
 cp "$tool" "$dir/zunkel-config"
+mkdir -m 700 "$dir/runtime"
+export XDG_RUNTIME_DIR=$dir/runtime # for the window's runs
 run() { # run COMMAND...: sets status, out, err
   status=0
   "$@" >"$dir/out" 2>"$dir/err" || status=$?
   out=$(cat "$dir/out") err=$(cat "$dir/err")
 }
 
-run "$dir/zunkel-config" --help
-[[ $status == 0 && $out == Usage:*--print*--set* && -z $err ]] || fail "--help: $status '$out' '$err'"
-run "$dir/zunkel-config" --version
-[[ $status == 0 && $out == "zunkel-config $version" ]] || fail "--version: $status '$out'"
+for help in --help -h; do
+  run "$dir/zunkel-config" $help
+  [[ $status == 0 && $out == Usage:*--print*--set* && -z $err ]] || fail "$help: $status '$out' '$err'"
+done
+for version_option in --version -V; do
+  run "$dir/zunkel-config" $version_option
+  [[ $status == 0 && $out == "zunkel-config $version"$'\n'*Copyright*$'\n'"License MIT"* ]] ||
+    fail "$version_option: $status '$out'"
+done
 
 # A width the tool does not offer shows as stored; only exactly TRUE is on.
 printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/zunkel.cfg"
@@ -29,19 +36,43 @@ run "$dir/zunkel-config" --print
 [[ $status == 0 && $out == $'fullscreen=off\nresolution=1280x720\nfiltering=off\nflat=on\nmusic=on' ]] ||
   fail "--print: $status '$out' '$err'"
 
-run "$dir/zunkel-config" --set resolution=1024x768 fullscreen=On music=false
+run "$dir/zunkel-config" --set resolution=1024x768 -- fullscreen=On music=false
 [[ $status == 0 && -z $out && -z $err ]] || fail "--set: $status '$out' '$err'"
 printf 'TRUE\r\n1024\r\n768\r\nFALSE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/expected"
 cmp "$dir/zunkel.cfg" "$dir/expected" || fail "--set wrote $(od -c "$dir/zunkel.cfg")"
 
-# Each mistake is named on one line, and nothing is written.
-for wrong in "--frob" "--print extra" "--set" "--set music" "--set colour=on" "--set music=loud" \
-  "--set resolution=1280x720" "--set flat=on resolution=1024x768x"; do
-  # shellcheck disable=SC2086
-  run "$dir/zunkel-config" $wrong
+# Each mistake is named on one line, also when it holds a line end, and
+# nothing is written. What names none of the tool's options is the window's:
+# Qt takes its own options first, on a display.
+refused() { # refused WHAT COMMAND...
+  run "${@:2}"
   [[ $status == 2 && -z $out && $(wc -l <"$dir/err") == 1 && $err == zunkel-config:* ]] ||
-    fail "'$wrong' was not refused properly: $status '$out' '$err'"
-  cmp -s "$dir/zunkel.cfg" "$dir/expected" || fail "'$wrong' changed the file"
+    fail "'$1' was not refused properly: $status '$out' '$err'"
+  cmp -s "$dir/zunkel.cfg" "$dir/expected" || fail "'$1' changed the file"
+}
+for wrong in "--print extra" "--print --set music=on" "--print --frob" "--set" "--set music" "--set colour=on" \
+  "--set music=loud" "--set resolution=1280x720" "--set flat=on resolution=1024x768x"; do
+  # shellcheck disable=SC2086
+  refused "$wrong" "$dir/zunkel-config" $wrong
+done
+refused "a line end in a value" "$dir/zunkel-config" --set $'music=o\nn'
+[[ $err == *"'o\nn'"* ]] || fail "the line end was not shown escaped: '$err'"
+for wrong in "--frob" "extra" "-platform offscreen music=on"; do
+  # shellcheck disable=SC2086
+  refused "$wrong" env QT_QPA_PLATFORM=offscreen "$dir/zunkel-config" $wrong
+done
+# Qt's own options, also those that QCoreApplication takes, start the window.
+status=0
+timeout 3 "$dir/zunkel-config" -qmljsdebugger=port:1 -platform offscreen -style fusion -reverse \
+  -qwindowgeometry 10x10 >"$dir/out" 2>&1 || status=$?
+[[ $status == 124 ]] || fail "Qt's own options did not start the window: $status $(cat "$dir/out")"
+
+# Output that is lost is a failure, said on one line.
+for lost in "--print >&-" "--print >/dev/full" "--help >/dev/full"; do
+  status=0
+  eval "\"\$dir/zunkel-config\" $lost" 2>"$dir/err" || status=$?
+  [[ $status == 1 && $(wc -l <"$dir/err") == 1 && $(cat "$dir/err") == *"standard output"* ]] ||
+    fail "'$lost' ended with $status: $(cat "$dir/err")"
 done
 mv "$dir/zunkel.cfg" "$dir/elsewhere"
 run "$dir/zunkel-config" --set music=on

@@ -3,9 +3,16 @@
 # - a build puts the sample beside the tool whenever none is there, never over
 #   saved settings;
 # - `cmake --install` into a game folder: the tool, a valid desktop entry that
-#   starts it, the icons, the sample as zunkel.cfg only where none is, and
-#   every installed file in the manifest;
-# - a staged install (DESTDIR) carries no zunkel.cfg at all.
+#   starts it, the icons, the manual page (it names every option that --help
+#   lists), the metainfo and the licences, the sample as zunkel.cfg only where
+#   none is, and every installed file in the manifest;
+# - a staged install (DESTDIR) carries no zunkel.cfg at all, and its desktop
+#   entry starts the tool from a prefix with characters the entry must escape;
+# - the package layout, staged: the tool under lib/games/zunkel with a link
+#   in games/, its zunkel.cfg a link to the file under /var/games, a manifest
+#   without the staging folder, and desktop-file-validate and appstreamcli
+#   without a word; installed directly, the settings made from the sample for
+#   every player to save.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${SCRATCH}")
 set(source "${SCRATCH}/source tree")
@@ -27,6 +34,19 @@ function(read_manifest)
     list(APPEND manifest "${line}")
   endforeach()
   set(manifest "${manifest}" PARENT_SCOPE)
+endfunction()
+# expect_silent(WHAT COMMAND...): the command succeeds and prints nothing.
+function(expect_silent what)
+  execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints RESULT_VARIABLE result)
+  if(NOT result EQUAL 0 OR NOT complaints STREQUAL "")
+    message(FATAL_ERROR "${what}: ${complaints}")
+  endif()
+endfunction()
+function(expect_link link target)
+  file(READ_SYMLINK "${link}" actual)
+  if(NOT actual STREQUAL target)
+    message(FATAL_ERROR "${link} leads to '${actual}', not '${target}'")
+  endif()
 endfunction()
 function(expect_content file expected what)
   file(READ "${file}" actual)
@@ -57,8 +77,13 @@ run(${CMAKE_COMMAND} --install "${build}" --prefix "${game}")
 expect_content("${game}/zunkel.cfg" "saved by the player" "installing replaced saved settings")
 expect_content("${game}/zunkel.cfg.sample" "${sample}" "the sample was not installed under its own name")
 read_manifest()
-foreach(file zunkel-config zunkel.cfg.sample share/applications/zunkel-config.desktop
-             share/icons/hicolor/32x32/apps/zunkel-config.png share/icons/hicolor/16x16/apps/zunkel-config.png)
+set(expected zunkel-config zunkel.cfg.sample share/applications/zunkel-config.desktop
+    share/man/man1/zunkel-config.1 share/metainfo/org.zunkel.config.metainfo.xml
+    share/doc/zunkel-config/LICENSE share/doc/zunkel-config/LICENSE.DejaVu)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zunkel-config.png)
+endforeach()
+foreach(file IN LISTS expected)
   if(NOT EXISTS "${game}/${file}" OR NOT "${game}/${file}" IN_LIST manifest)
     message(FATAL_ERROR "${file} was not installed, or not listed in the manifest")
   endif()
@@ -71,11 +96,19 @@ file(STRINGS "${entry}" exec REGEX "^Exec=")
 if(NOT exec STREQUAL "Exec=\"${game}/zunkel-config\"")
   message(FATAL_ERROR "the desktop entry starts ${exec}")
 endif()
-execute_process(COMMAND desktop-file-validate "${entry}" OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints
-                RESULT_VARIABLE result)
-if(NOT result EQUAL 0 OR NOT complaints STREQUAL "")
-  message(FATAL_ERROR "desktop-file-validate: ${complaints}")
-endif()
+expect_silent(desktop-file-validate desktop-file-validate "${entry}")
+set(manual "${game}/share/man/man1/zunkel-config.1")
+expect_silent("the manual page" groff -t -man -ww -z -Tutf8 "${manual}")
+execute_process(COMMAND "${TOOL}" --help OUTPUT_VARIABLE help)
+string(REGEX MATCHALL "--[a-z-]+" options "${help}")
+file(READ "${manual}" page)
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\-" option_in_page "${option}")
+  string(FIND "${page}" "${option_in_page}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the manual page does not name ${option}")
+  endif()
+endforeach()
 
 # Into a folder with no settings yet, the sample comes along so the tool starts.
 run(${CMAKE_COMMAND} --install "${build}" --prefix "${SCRATCH}/new game")
@@ -85,13 +118,54 @@ if(NOT "${SCRATCH}/new game/zunkel.cfg" IN_LIST manifest)
   message(FATAL_ERROR "the sample put in place is not listed in the manifest")
 endif()
 
-# What a package is built from: never a zunkel.cfg.
-run(${CMAKE_COMMAND} -E env "DESTDIR=${SCRATCH}/stage" ${CMAKE_COMMAND} --install "${build}" --prefix "/opt/a game")
-if(EXISTS "${SCRATCH}/stage/opt/a game/zunkel.cfg" OR NOT EXISTS "${SCRATCH}/stage/opt/a game/zunkel.cfg.sample")
+# What a package is built from: never a zunkel.cfg. The prefix holds what the
+# desktop entry's Exec key must escape (a backslash CMake cannot install to).
+set(stage "${SCRATCH}/stage")
+set(odd [[/opt/a "game" $5 100%]])
+run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${build}" --prefix "${odd}")
+if(EXISTS "${stage}${odd}/zunkel.cfg" OR NOT EXISTS "${stage}${odd}/zunkel.cfg.sample")
   message(FATAL_ERROR "a staged install carries a zunkel.cfg, or lacks the sample")
 endif()
-file(STRINGS "${SCRATCH}/stage/opt/a game/share/applications/zunkel-config.desktop" exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=\"/opt/a game/zunkel-config\"")
+set(entry "${stage}${odd}/share/applications/zunkel-config.desktop")
+file(STRINGS "${entry}" exec REGEX "^Exec=")
+if(NOT exec STREQUAL [[Exec="/opt/a \\"game\\" \\$5 100%%/zunkel-config"]])
   message(FATAL_ERROR "the staged desktop entry starts ${exec}")
+endif()
+expect_silent("desktop-file-validate, escaped" desktop-file-validate "${entry}")
+
+# The package layout, staged as a distribution's package is built.
+set(package_build "${SCRATCH}/package build")
+run(${CMAKE_COMMAND} -S "${source}" -B "${package_build}" -DBUILD_TESTING=OFF -DZUNKEL_PACKAGE_LAYOUT=ON
+    "-DZUNKEL_PACKAGE_SETTINGS=${SCRATCH}/var/zunkel.cfg")
+file(COPY_FILE "${TOOL}" "${package_build}/zunkel-config")
+file(REMOVE_RECURSE "${stage}")
+run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${package_build}" --prefix /usr)
+expect_link("${stage}/usr/games/zunkel-config" ../lib/games/zunkel/zunkel-config)
+expect_link("${stage}/usr/lib/games/zunkel/zunkel.cfg" "${SCRATCH}/var/zunkel.cfg")
+expect_content("${stage}/usr/share/zunkel-config/zunkel.cfg.sample" "${sample}" "no sample in share/zunkel-config")
+if(EXISTS "${SCRATCH}/var/zunkel.cfg")
+  message(FATAL_ERROR "a staged install made the settings file")
+endif()
+file(STRINGS "${package_build}/install_manifest.txt" manifest)
+foreach(file /usr/games/zunkel-config /usr/lib/games/zunkel/zunkel.cfg /usr/share/applications/zunkel-config.desktop)
+  if(NOT file IN_LIST manifest)
+    message(FATAL_ERROR "${file} is not in the manifest: ${manifest}")
+  endif()
+endforeach()
+if(manifest MATCHES "${stage}")
+  message(FATAL_ERROR "the manifest names the staging folder: ${manifest}")
+endif()
+expect_silent("desktop-file-validate, package" desktop-file-validate "${stage}/usr/share/applications/zunkel-config.desktop")
+# Infos and warnings fail it too.
+run(appstreamcli validate-tree --no-net --strict "${stage}/usr")
+
+# Installed directly, the package layout makes the settings as a package's
+# scripts would, and the tool works through both links.
+run(${CMAKE_COMMAND} --install "${package_build}" --prefix "${SCRATCH}/usr")
+expect_content("${SCRATCH}/var/zunkel.cfg" "${sample}" "a direct install made no settings from the sample")
+execute_process(COMMAND stat -c %a "${SCRATCH}/var/zunkel.cfg" OUTPUT_VARIABLE mode OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND "${SCRATCH}/usr/games/zunkel-config" --print OUTPUT_VARIABLE printed RESULT_VARIABLE result)
+if(NOT mode STREQUAL "666" OR NOT result EQUAL 0 OR NOT printed MATCHES "resolution=640x480")
+  message(FATAL_ERROR "the settings, mode ${mode}, did not work through the links: ${result} ${printed}")
 endif()
 file(REMOVE_RECURSE "${SCRATCH}")

@@ -4,13 +4,16 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <linux/capability.h>
 #include <sys/stat.h>
@@ -85,6 +88,7 @@ class TestFrmConfig : public QObject
     void quitAndCloseButtonSaveNothing();
     void warningFollowsChoicesOnly();
     void failedSaveEndsAndKeepsFile();
+    void endingLeavesTheEventLoop();
     void accessibleNamesAndRoles();
     void tooltipsWherePlayersHover();
     void everyTextInTheCarriedFaces();
@@ -263,6 +267,31 @@ void TestFrmConfig::failedSaveEndsAndKeepsFile()
                  ": Permission denied\nAsk whoever installed the game to let you change this file, or "
                  "copy this program and zunkel.cfg into a folder of your own and start it from there.");
     QCOMPARE(g.content(), DesignedFile);
+}
+
+// The real platform ends the program by ending the event loop with the
+// status, so that the window and the application are taken down in order.
+void TestFrmConfig::endingLeavesTheEventLoop()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("game"));
+    QVERIFY(QDir().mkdir(folder));
+    QFile file(folder + u'/' + QLatin1String(SettingsFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(DesignedFile) == DesignedFile.size());
+    file.close();
+    SystemPlatform platform;
+    frmConfig window(platform, SettingsFile(QFile::encodeName(file.fileName())));
+    QVERIFY(window.Form_Load());
+    QVERIFY(QDir(folder).removeRecursively());
+
+    QTimer answer; // the error box, as the player would
+    connect(&answer, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Ok)->click();
+    });
+    answer.start(20);
+    QTimer::singleShot(0, window.findChild<QPushButton *>("cmdSave"), &QPushButton::click);
+    QCOMPARE(QApplication::exec(), 1);
 }
 
 void TestFrmConfig::accessibleNamesAndRoles()

@@ -1,5 +1,6 @@
 """The tool's window as an AT-SPI client sees it, the way screen readers read it.
 
+- The window is a dialog named by its title, as Qt's dialogs are.
 - Decorations are not in the tree: no bare frames, and nothing unnamed but
   layout containers.
 - The resolution chooser is named by its label and gives the chosen value as
@@ -68,6 +69,8 @@ def text_of(node):
 
 pid, settings, expected = int(sys.argv[1]), sys.argv[2], sys.argv[3]
 window = tool_window(pid)
+if window.getRole() != pyatspi.ROLE_DIALOG:
+    fail(f"the window's role is {window.getRoleName()}, not dialog")
 everything = list(tree(window))
 
 frames = [node.name for node in everything if node.getRole() == pyatspi.ROLE_FRAME]
