@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QFont>
+
 class QString;
 
-// Makes `family` render as on a stock desktop (grey antialiasing, slight
-// hinting) whatever hinting, antialiasing or subpixel order the desktop's
-// fontconfig asks for, in this process only.
+// The captions are laid out to the pixel: full hinting widens them until
+// "Bilinear Filtering" loses its last letter, and a desktop without
+// antialiasing makes them jagged. Both functions make the carried faces render
+// as on a stock Linux desktop (grey antialiasing, slight hinting), whatever
+// the desktop asks for, in this process only: each system is told so its own
+// way, per face or per font.
+
+// Called once for each face that is loaded.
 void renderAlikeOnEveryDesktop(const QString &family);
+// `font` as the window uses it.
+QFont renderedAlike(QFont font);

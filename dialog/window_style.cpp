@@ -1,5 +1,7 @@
 #include "window_style.h"
 
+#include "font_rendering.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QPainter>
@@ -175,7 +177,7 @@ QFont textFont()
 {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPointSizeF(7.5);
-    return font;
+    return renderedAlike(font);
 }
 
 } // namespace

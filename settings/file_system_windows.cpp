@@ -14,9 +14,9 @@ namespace
 QString systemReason(DWORD error)
 {
     wchar_t *text = nullptr;
-    const DWORD length =
-        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                         nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                              FORMAT_MESSAGE_IGNORE_INSERTS,
+                                          nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed()
                             : QStringLiteral("system error %1").arg(error);
     ::LocalFree(text);
@@ -175,7 +175,8 @@ Outcome SettingsTarget::find(const Path &folder, const Path &name)
     d->exists = true;
     d->attributes = info.dwFileAttributes;
     d->links = info.nNumberOfLinks;
-    d->regular = ::GetFileType(found.get()) == FILE_TYPE_DISK && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    d->regular =
+        ::GetFileType(found.get()) == FILE_TYPE_DISK && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     // A symbolic link stays a link: the file it leads to is the one rewritten,
     // and its new file is made beside that one.
     const DWORD own = ::GetFileAttributesW(d->path().c_str());
@@ -271,7 +272,8 @@ Outcome SettingsTarget::replaceWith(QByteArrayView bytes, const TemporaryNames &
 
     const Path target = d->path();
     if (!d->exists) {
-        if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (!::MoveFileExW(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return lastFailure();
         remover.keep = true;
         return std::nullopt;
@@ -327,8 +329,8 @@ void SettingsTarget::clearLeftovers(const TemporaryNames &names) const
 {
     WIN32_FIND_DATAW entry{};
     const Path pattern = d->folder / L"*";
-    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                             nullptr, 0);
+    const HANDLE search =
+        ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {

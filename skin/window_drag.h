@@ -16,8 +16,9 @@ class WindowDrag : public QObject
     explicit WindowDrag(QWidget &window);
 
     // Called on a press of any button on `pressed`, a widget inside the
-    // window. Hands the move to the window manager when it takes it; without
-    // one, the window follows the pointer until that button is released.
+    // window. The window follows the pointer until that button is released;
+    // a drag with the left button is handed to the window manager, where
+    // there is one to take it, once the pointer moves.
     void StartWindowDrag(QWidget &pressed, const QMouseEvent &press);
 
   protected:
@@ -30,4 +31,5 @@ class WindowDrag : public QObject
     QPointer<QWidget> pressed;
     Qt::MouseButton button = Qt::NoButton;
     QPoint pointerToWindow;
+    bool handOverTried = false;
 };

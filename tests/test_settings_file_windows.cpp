@@ -31,7 +31,10 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-DWORD attributesOf(const QString &path) { return GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16())); }
+DWORD attributesOf(const QString &path)
+{
+    return GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+}
 
 QStringList entries(const QTemporaryDir &dir)
 {

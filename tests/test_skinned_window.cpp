@@ -1,5 +1,7 @@
 // The real tool in a real window on a private X server (with_xvfb.sh), read
-// back through the X server and driven with xdotool as a player would.
+// back through the X server and driven with xdotool as a player would. The
+// Windows program (ZUNKEL_CONFIG names a .exe) runs under Wine (with_wine.sh
+// names it in WINE), and then looks as the Linux one (ZUNKEL_LINUX_CONFIG).
 #include "mod_main.h"
 
 #include <QGuiApplication>
@@ -20,6 +22,7 @@ namespace
 {
 
 QString toolPath;
+QString linuxToolPath;
 
 QString run(const QString &program, const QStringList &arguments)
 {
@@ -35,9 +38,11 @@ QString xdotool(const QStringList &arguments) { return run("xdotool", arguments)
 class Tool
 {
   public:
-    explicit Tool(const QStringList &environment = {})
+    explicit Tool(const QStringList &environment = {}, const QString &path = toolPath)
     {
-        QFile::copy(toolPath, dir.filePath("zunkel-config"));
+        const bool windows = path.endsWith(".exe");
+        const QString copy = dir.filePath(windows ? "zunkel-config.exe" : "zunkel-config");
+        QFile::copy(path, copy);
         QFile settings(dir.filePath("zunkel.cfg"));
         if (settings.open(QIODevice::WriteOnly))
             settings.write("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
@@ -46,7 +51,10 @@ class Tool
         for (const QString &entry : environment)
             env.insert(entry.section('=', 0, 0), entry.section('=', 1));
         process.setProcessEnvironment(env);
-        process.start(dir.filePath("zunkel-config"), {});
+        if (windows)
+            process.start(qEnvironmentVariable("WINE"), {copy});
+        else
+            process.start(copy, {});
         process.waitForStarted();
         window = xdotool({"search", "--sync", "--all", "--onlyvisible", "--pid",
                           QString::number(process.processId()), "--name", "^Config$"})
@@ -110,6 +118,14 @@ class Tool
     QProcess process;
     QString window;
 };
+
+// The window once the pointer is away from it and it has settled.
+QImage settledLook(const Tool &tool)
+{
+    xdotool({"mousemove", "0", "0"});
+    QTest::qWait(300);
+    return tool.shown();
+}
 
 QRegion shapeOf(const QString &window)
 {
@@ -230,6 +246,7 @@ class TestSkinnedWindow : public QObject
     void dragsUnderWindowManager();
     void movesToScreenWithAnotherScale_data();
     void movesToScreenWithAnotherScale();
+    void looksAsOnLinux();
 
   private:
     QRegion skinRegion;
@@ -238,6 +255,7 @@ class TestSkinnedWindow : public QObject
 void TestSkinnedWindow::initTestCase()
 {
     toolPath = qEnvironmentVariable("ZUNKEL_CONFIG");
+    linuxToolPath = qEnvironmentVariable("ZUNKEL_LINUX_CONFIG");
     QVERIFY2(QFile::exists(toolPath), "ZUNKEL_CONFIG names the tool to test");
     Q_INIT_RESOURCE(art);
     skinRegion = BuildSkinRegion(QImage(":/art/skin.gif"));
@@ -325,19 +343,13 @@ void TestSkinnedWindow::sameLookWhateverFontSettings()
                            .toUtf8());
         return QStringLiteral("FONTCONFIG_FILE=") + conf.fileName();
     };
-    auto look = [](const QStringList &environment) {
-        Tool tool(environment);
-        xdotool({"mousemove", "0", "0"});
-        QTest::qWait(300);
-        return tool.shown();
-    };
-    const QImage stock = look({});
+    const QImage stock = settledLook(Tool());
     QVERIFY(!stock.isNull());
     const QStringList desktops{
         desktop("hintfull.conf", "<edit name=\"hintstyle\" mode=\"assign\"><const>hintfull</const></edit>"),
         desktop("aliased.conf", "<edit name=\"antialias\" mode=\"assign\"><bool>false</bool></edit>")};
     for (const QString &settings : desktops) {
-        const QImage shown = look({settings});
+        const QImage shown = settledLook(Tool({settings}));
         QCOMPARE(shown.size(), stock.size());
         int differing = 0;
         for (int y = 0; y < shown.height(); ++y)
@@ -398,6 +410,12 @@ void TestSkinnedWindow::dragsWithoutWindowManager()
     tool.drag(QPoint(150, 172), QPoint(-50, 35), 1, {}, {"click", "3"});
     QTRY_COMPARE(tool.geometry().topLeft(), frame.topLeft() + QPoint(-50, 35));
     frame = tool.geometry();
+
+    // A plain click on the skin is no drag: the pointer moves on alone.
+    tool.click(QPoint(150, 172));
+    xdotool({"mousemove_relative", "60", "40"});
+    QTest::qWait(300);
+    QCOMPARE(tool.geometry(), frame);
 
     // The icon, the preview, the frame and a button are no handles.
     for (const QPoint &control : {QPoint(20, 12), QPoint(80, 80), QPoint(254, 107), QPoint(236, 159)}) {
@@ -465,6 +483,20 @@ void TestSkinnedWindow::movesToScreenWithAnotherScale()
     tool.click(QPoint(256, 6)); // the close button
     QVERIFY(tool.process.waitForFinished(10000));
     QCOMPARE(tool.process.exitCode(), 0);
+}
+
+void TestSkinnedWindow::looksAsOnLinux()
+{
+    if (linuxToolPath.isEmpty())
+        QSKIP("ZUNKEL_LINUX_CONFIG names no Linux program to compare with");
+    const QImage linux = settledLook(Tool({}, linuxToolPath));
+    const QImage shown = settledLook(Tool());
+    QCOMPARE(shown.size(), linux.size());
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differing += shown.pixel(x, y) != linux.pixel(x, y);
+    QCOMPARE(differing, 0);
 }
 
 QTEST_MAIN(TestSkinnedWindow)

@@ -1,6 +1,9 @@
 # Helpers for driving the real tool in a real window, as a player would.
 # Sourced by the window tests, which run under with_xvfb.sh.
 
+# The tool's file name in its folder: the Windows program's is zunkel-config.exe.
+tool_name=${tool_name:-zunkel-config}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -50,7 +53,7 @@ make_tool_dir() {
     dir=$(mktemp -d -p "${scratch:-${TMPDIR:-/tmp}}")
   fi
   chmod 755 "$dir"
-  cp "$1" "$dir/zunkel-config"
+  cp "$1" "$dir/$tool_name"
   [[ -n "${2:-}" ]] && cp "$2" "$dir/zunkel.cfg"
   echo "$dir"
 }
@@ -61,15 +64,20 @@ make_tool_dir() {
 start_tool() {
   local dir=$1
   shift
-  (cd "${start_in:-/}" && exec "$@" "$dir/zunkel-config") &
+  (cd "${start_in:-/}" && exec "$@" "$dir/$tool_name") &
   tool_pid=$!
 }
 
-# find_window PID TITLE: waits for the tool's visible window with that title.
+# find_window PID TITLE: waits up to 15 s for the tool's visible window with
+# that title. Searched for again and again: a search fails at once when a
+# window it looks at goes away meanwhile, as Wine's do while it starts.
 find_window() {
-  local id
-  id=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)
-  [[ -n "$id" ]] || fail "no window titled '$2' appeared"
+  local id waited=0
+  until id=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1) &&
+    [[ -n $id ]]; do
+    ((waited++ < 150)) || fail "no window titled '$2' appeared"
+    sleep 0.1
+  done
   echo "$id"
 }
 

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, as players on Windows use it. In game folders
+# named "Spiele ä" and "ゲーム" its window is 280 x 180, without a frame and
+# centred; Save writes the designed bytes and Escape then ends it with status
+# 0. Without a settings file only the error box shows, and it ends with status
+# 1. From a console (its twin zunkel-config.com) it prints, saves and refuses
+# as the Linux program does, with the same statuses and files.
+# Usage, under with_xvfb.sh and with_wine.sh: windows.sh PROGRAM.exe LINUX_TOOL SAMPLE
+set -euo pipefail
+tool_name=zunkel-config.exe
+source "$(dirname "$0")/lib.sh"
+program=$1
+linux=$2
+sample=$3
+new_scratch
+printf 'FALSE\r\n640\r\n480\r\nFALSE\r\nFALSE\r\nFALSE\r\n0\r\n' >"$scratch/music_off"
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+
+for folder in 'Spiele ä' 'ゲーム'; do
+  dir=$(make_tool_dir "$program" "$sample" "$folder")
+  start_tool "$dir" "$WINE"
+  window=$(find_window "$tool_pid" Config)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [[ "$WIDTH x $HEIGHT" == "280 x 180" ]] || fail "in $folder the window is $WIDTH x $HEIGHT"
+  [[ "$X,$Y" == "$(((screen_width - 280) / 2)),$(((screen_height - 180) / 2))" ]] ||
+    fail "in $folder the window is at $X,$Y, not centred"
+  click "$window" 47 157          # Play Music
+  click "$window" 185 159         # Save
+  wait_for_content "$dir/zunkel.cfg" "$scratch/music_off"
+  press_on "$window" Escape
+  wait_exit "$tool_pid"
+  [[ $exit_status == 0 ]] || fail "in $folder Escape ended the program with status $exit_status"
+  echo "  in $folder: saved, and ended by Escape"
+done
+
+dir=$(make_tool_dir "$program" "" "no settings")
+start_tool "$dir" "$WINE"
+refused_at_start
+[[ ! -e "$dir/zunkel.cfg" ]] || fail "a settings file was made"
+echo "  without a settings file: the error box, status 1"
+
+# same_as_linux SETTINGS ARGUMENT...: both programs, each in a folder of its
+# own with a copy of SETTINGS (none when it is empty), print the same (but for
+# Windows' line ends), say as many lines on standard error, end with the same
+# status and leave the same file.
+linux_dir=$(make_tool_dir "$linux" "" linux)
+mv "$linux_dir/$tool_name" "$linux_dir/zunkel-config"
+windows_dir=$(make_tool_dir "$program" "" windows)
+cp "${program%.exe}.com" "$windows_dir/zunkel-config.com"
+same_as_linux() {
+  local settings=$1 linux_status=0 windows_status=0
+  shift
+  for dir in "$linux_dir" "$windows_dir"; do
+    rm -f "$dir/zunkel.cfg"
+    [[ -z $settings ]] || cp "$settings" "$dir/zunkel.cfg"
+  done
+  "$linux_dir/zunkel-config" "$@" >"$scratch/linux.out" 2>"$scratch/linux.err" || linux_status=$?
+  "$WINE" "$windows_dir/zunkel-config.com" "$@" >"$scratch/windows.out" 2>"$scratch/windows.err" ||
+    windows_status=$?
+  [[ $windows_status == "$linux_status" ]] ||
+    fail "'$*' ended with $windows_status on Windows, $linux_status on Linux: $(cat "$scratch/windows.err")"
+  cmp -s <(tr -d '\r' <"$scratch/windows.out") "$scratch/linux.out" ||
+    fail "'$*' printed on Windows: $(cat "$scratch/windows.out")"
+  [[ $(wc -l <"$scratch/windows.err") == $(wc -l <"$scratch/linux.err") ]] ||
+    fail "'$*' said on Windows: $(cat "$scratch/windows.err")"
+  [[ -z $settings ]] || cmp "$windows_dir/zunkel.cfg" "$linux_dir/zunkel.cfg" ||
+    fail "'$*' saved on Windows: $(od -c "$windows_dir/zunkel.cfg")"
+  echo "  '$*': status $windows_status, as on Linux"
+}
+printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$scratch/wide"
+same_as_linux "$sample" --print
+same_as_linux "$scratch/wide" --print
+same_as_linux "$scratch/wide" --set resolution=1024x768 fullscreen=On music=false
+same_as_linux "$scratch/wide" --set music=loud
+same_as_linux "" --set music=on
+same_as_linux "" --version
+echo "windows: passed"
