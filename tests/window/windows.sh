@@ -74,4 +74,26 @@ same_as_linux "$scratch/wide" --set resolution=1024x768 fullscreen=On music=fals
 same_as_linux "$scratch/wide" --set music=loud
 same_as_linux "" --set music=on
 same_as_linux "" --version
+
+# Installed where a player may not make files but may write the settings (as
+# under Program Files with the file opened to users): saved in place. As
+# another user, with a Wine prefix of their own, since root may write
+# anywhere; needs root.
+needs_root "running Wine as another user"
+dir=$(make_tool_dir "$program" "$sample" installed)
+cp "${program%.exe}.com" "$dir/zunkel-config.com"
+chmod 666 "$dir/zunkel.cfg"
+chmod 555 "$dir"
+run_as 65534 65534
+player_prefix=$(mktemp -d -p "$scratch")
+chown 65534:65534 "$player_prefix"
+as_player=("${run_as[@]}" env WINEPREFIX="$player_prefix" HOME="$player_prefix")
+"${as_player[@]}" "$WINE" wineboot -i >/dev/null 2>&1
+status=0
+"${as_player[@]}" "$WINE" "$dir/zunkel-config.com" --set music=off || status=$?
+"${as_player[@]}" "$(dirname "$WINE")/wineserver" -k 2>/dev/null || true
+[[ $status == 0 ]] || fail "a player's save where no file may be made ended with $status"
+cmp "$dir/zunkel.cfg" "$scratch/music_off" || fail "a player's save where no file may be made wrote another content"
+[[ $(ls -A "$dir") == $'zunkel-config.com\nzunkel-config.exe\nzunkel.cfg' ]] || fail "it left: $(ls -A "$dir")"
+echo "  a player's save where no file may be made: in place"
 echo "windows: passed"

@@ -4,7 +4,10 @@
 # new Windows system, on the X server in DISPLAY if there is one.
 # Usage: with_wine.sh COMMAND [ARG...]   (a Windows program may be the command itself)
 set -euo pipefail
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" QT_FORCE_STDERR_LOGGING=1
+# Wine keeps the Linux side's QT_ variables from Windows programs, and gives
+# them WINEQT_ ones under their QT_ names: Qt Test then prints its results to
+# standard output, not to the debugger. No .NET or browser engine is set up.
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEQT_FORCE_STDERR_LOGGING=1
 WINEPREFIX=$(mktemp -d)
 wine=/usr/lib/wine/wine64
 cleanup() {
