@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 #include "standard_streams.h"
 
 // The C runtime keeps the numbers 0 to 2 for the standard streams whether or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 #include "window_system.h"
 
 QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray &, const QByteArray &)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Decodes the pictures with Qt's own readers when the program is built and
 // writes them out as C++ data, so that the program shows exactly these images
 // without loading an image reader or plugin at start-up.

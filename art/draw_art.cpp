@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Draws the tool's pictures into a folder as indexed PNG files; make-art.sh
 // turns them into the GIF and ICO files that the executable carries.
 // Everything is drawn without anti-aliasing, so that each picture keeps a

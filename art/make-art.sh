@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Redraws the pictures in art/ from draw_art.cpp. Needs the build's packages
 # and imagemagick (Qt reads GIF but cannot write it).
 # Usage: art/make-art.sh [BUILD_DIR]

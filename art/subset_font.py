@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 """Keeps of a TrueType face only the given characters.
 
 Usage: subset_font.py SOURCE.ttf TARGET.ttf CHARACTERS

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Builds the shipped skin's region three ways in one run and prints how the
 // tool's builder compares: against Qt's mask route and against the plain
 // one-pixel-one-union method. Prints ratios; asserts nothing about speed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Start-up baseline: a bare Qt program showing an empty widget, ending at its
 // first painted frame.
 #include "first_frame.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Runs the tool's start-up harness and two baselines alternately, each as a
 // whole process, and prints the medians and their ratios: wall time to the
 // first painted frame and exit, and peak resident memory. The baselines are a

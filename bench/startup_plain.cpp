@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Start-up baseline: a plain dialog with the same controls as the tool's
 // window at the same places, in Qt's default style, with no pictures, no
 // embedded fonts, no style sheet and no shape; ends at its first painted

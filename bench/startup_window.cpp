@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Start-up harness: the tool's real window with its skin and the settings
 // beside this executable, shown, ending at its first painted frame.
 #include "first_frame.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Fuzz target for the settings file reader. Beyond "no crash": whatever reads
 // is written and read again to the same seven values, and writing it again
 // gives the same bytes.

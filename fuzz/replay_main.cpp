@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Runs the fuzz target over files and folders of inputs, without libFuzzer,
 // so that any compiler can replay the committed corpus as a test.
 #include <cstdint>

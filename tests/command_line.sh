@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # The command line, with no display at all: help and version, printing the
 # settings as the window reads them, changing some and saving, and refusing
 # anything wrong with one line on standard error and the file untouched.

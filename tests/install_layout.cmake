@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Where the sample settings and the installed files go, from a source tree and
 # into prefixes whose paths hold spaces:
 # - a build puts the sample beside the tool whenever none is there, never over

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // The pictures as designed, and as the executable carries them: decoded when
 // it was built.
 #include "baked_art.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Broken or hostile settings files at start: each gives the seven values or a
 // read failure, never a crash, a hang or memory without bound.
 #include "settings_file.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // The designed window as the X server shows it: positions, stacking, colours,
 // fonts and keyboard order. Runs on a private X server (with_xvfb.sh).
 #include "frm_config.h"

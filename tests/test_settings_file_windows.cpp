@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // The settings file on Windows: read and saved in place of the old one with
 // the designed bytes, a file marked read-only refused and kept, the tool's own
 // left-overs cleared and nothing else, a file with a second name rewritten in

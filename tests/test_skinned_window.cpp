@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // The real tool in a real window on a private X server (with_xvfb.sh), read
 // back through the X server and driven with xdotool as a player would. The
 // Windows program (ZUNKEL_CONFIG names a .exe) runs under Wine (with_wine.sh

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // The window on a Wayland compositor (with_weston.sh: headless weston with
 // XWayland and a plain blue background). Natively there are no window shapes:
 // the cut-away pixels are transparent and the shape bounds the input region.

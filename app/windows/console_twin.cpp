@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // zunkel-config.com, the tool's command line for consoles and scripts on
 // Windows. zunkel-config.exe is a window program: a console that starts it
 // gives it no output, does not wait for it and loses its exit status. Shells

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Makes each system call of a save fail in turn: the save must report the
 # failure, leave the old file byte for byte, and leave no temporary file. A
 # new file that may not be made, or not be made like the old one, is no

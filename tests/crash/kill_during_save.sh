@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Kills a save at every system call it makes, and then at random calls during
 # runs of many saves: the settings file must always be complete, either as it
 # was or as it became, the next start must read it, and the next save must

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+// SPDX-License-Identifier: MIT
 // Saves the settings file in a folder a given number of times, as the tool's
 // Save does, each time with the next counter in the seventh value. Crash tests
 // kill it at chosen system calls and check what is left on disk.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Picking 1024x768 windowed warns once when the X screen is less than 768
 # pixels high, and not otherwise; 800x600 never warns there. The pick stands
 # and is saved. With SCALE the tool runs scaled: the desktop keeps its height

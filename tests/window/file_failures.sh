@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # The settings file cannot be read at start or written on Save: the player sees
 # only the error box, the tool ends with a failure status after OK, and no
 # settings are created or lost. The cases after the first three run the tool

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # A player who uses only the keyboard: Tab to Fullscreen, Space ticks it, Tab on
 # to the chooser, Down picks the next resolution, Shift+Tab back to Save and
 # Space presses it; then Escape leaves. Escape after a change saves nothing.

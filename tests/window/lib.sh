@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Helpers for driving the real tool in a real window, as a player would.
 # Sourced by the window tests, which run under with_xvfb.sh.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Whoever saves, a Save changes the settings file's content and nothing else
 # about it: owner, group, mode, link count, ACL and extended attributes stay.
 # Root saves a player's file; two members of a group save a file of the

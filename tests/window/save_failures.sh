@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Saves that fail for real reasons and for injected ones: each time the player
 # sees the error box, the tool ends with status 1, the old file is kept byte
 # for byte and no temporary file is left. The really full disk, last, needs

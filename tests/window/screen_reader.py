@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 """The tool's window as an AT-SPI client sees it, the way screen readers read it.
 
 - The window is a dialog named by its title, as Qt's dialogs are.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # What a screen reader gets from the real tool over AT-SPI, in a private D-Bus
 # session with its own accessibility bus (screen_reader.py says what is
 # checked). Then Escape leaves without saving the last, keyboard, change.

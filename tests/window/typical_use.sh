@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # A player opens the tool on the sample settings, picks 1024x768, ticks
 # Fullscreen, saves and quits; then opens it again, changes a box and leaves by
 # the close button without saving. The game's folder has a Latin-1 name, which

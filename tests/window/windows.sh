@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # The Windows program under Wine, as players on Windows use it. In game folders
 # named "Spiele ä" and "ゲーム" its window is 280 x 180, without a frame and
 # centred; Save writes the designed bytes and Escape then ends it with status

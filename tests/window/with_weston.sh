@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Runs a command against a private headless Wayland compositor (weston) with
 # XWayland, then stops it. The background is plain blue, so that whatever a
 # window leaves see-through shows in a screenshot (weston-screenshooter).

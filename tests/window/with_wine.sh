@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Runs a command with a fresh Wine prefix of its own, made for it in /tmp and
 # removed afterwards: Windows programs in the command run under Wine as on a
 # new Windows system, on the X server in DISPLAY if there is one.

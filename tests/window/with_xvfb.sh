@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
+# SPDX-License-Identifier: MIT
 # Runs a command against a private X server on a free display, then stops it.
 # Usage: with_xvfb.sh [--retro] [--screen WxH] COMMAND [ARG...]
 # --retro draws a black/white weave behind windows, so that cut-away parts of
