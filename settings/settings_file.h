@@ -7,15 +7,15 @@
 #include <filesystem>
 
 // The game's settings file on disk, named as the system names it (the bytes
-// of its path on Linux), so that a folder whose name is not valid in the
-// locale's encoding (Latin-1 on a UTF-8 desktop) is still found. Each read or
-// write opens the folder anew by that name; the working directory is never
-// used.
+// of its path on Linux, UTF-16 on Windows), so that a folder whose name is not
+// valid in the locale's encoding (Latin-1 on a UTF-8 desktop) is still found.
+// Each read or write opens the folder anew by that name; the working
+// directory is never used.
 //
-// A symlink on the way to the file is followed only when the user running the
-// tool owns it, or when the link's owner also owns what it leads to (the next
-// link, a folder or the file); otherwise the read or write fails and nothing
-// is read or written.
+// On Linux a symlink on the way to the file is followed only when the user
+// running the tool owns it, or when the link's owner also owns what it leads
+// to (the next link, a folder or the file); otherwise the read or write fails
+// and nothing is read or written.
 class SettingsFile
 {
   public:

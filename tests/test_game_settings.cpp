@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
 #include "settings_file.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,19 +34,6 @@ struct stat statOf(const QString &path)
     };
     lstat(QFile::encodeName(path).constData(), &info);
     return info;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Lowers the file size limit for this process, as a full disk would stop a

@@ -5,6 +5,7 @@
 // left-overs cleared and nothing else, a file with a second name rewritten in
 // place, and a folder where no new file may be made.
 #include "settings_file.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,19 +20,6 @@ namespace
 const GameSettings Designed{"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
 const QByteArray DesignedBytes("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
 const QByteArray Old("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\n\"kept, as read\"\r\n");
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 DWORD attributesOf(const QString &path)
 {
