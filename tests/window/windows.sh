@@ -45,8 +45,7 @@ echo "  without a settings file: the error box, status 1"
 # own with a copy of SETTINGS (none when it is empty), print the same (but for
 # Windows' line ends), say as many lines on standard error, end with the same
 # status and leave the same file.
-linux_dir=$(make_tool_dir "$linux" "" linux)
-mv "$linux_dir/$tool_name" "$linux_dir/zunkel-config"
+linux_dir=$(tool_name=zunkel-config make_tool_dir "$linux" "" linux)
 windows_dir=$(make_tool_dir "$program" "" windows)
 cp "${program%.exe}.com" "$windows_dir/zunkel-config.com"
 same_as_linux() {
