@@ -180,7 +180,7 @@ void frmConfig::cmdExit_Click() { platform.endProgram(0); }
 
 void frmConfig::lstDisplay_Change(const QString &text)
 {
-    if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight()))
+    if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight(*this)))
         platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
 }
 
