@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
+#include "file_failure.h"
 #include "game_settings.h"
 #include "resolution_table.h"
 
@@ -35,10 +36,11 @@ const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
 struct Options {
     explicit Options(const QStringList &arguments)
     {
-        parser.setApplicationDescription(QStringLiteral(
-            "Shows the Zunkel configuration window, or with an option works on the settings file "
-            "zunkel.cfg beside this program without a window. Qt's own options (-platform, "
-            "-style, -reverse...) apply to the window."));
+        // Qt prints the description as it is: its lines are kept to 80 columns here.
+        parser.setApplicationDescription(
+            QStringLiteral("Shows the Zunkel configuration window, or with an option works on the settings\n"
+                           "file zunkel.cfg beside this program without a window. Qt's own options\n"
+                           "(-platform, -style, -reverse...) apply to the window."));
         // "-platform" is one option, as Qt reads it, not eight letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, print, set});
@@ -90,6 +92,18 @@ int refuse(const QString &problem, int status = UsageError)
 {
     std::fprintf(stderr, "zunkel-config: %s\n", oneLine(problem).toLocal8Bit().constData());
     return status;
+}
+
+// A file that cannot be read or saved: the file and the system's reason, and
+// on a line of its own what a player the system keeps out can do.
+int refuseFile(const char *doing, const SettingsFile &file, const SettingsError &error)
+{
+    refuse(
+        QStringLiteral("cannot %1 %2: %3").arg(QLatin1String(doing), failedPath(file, error), error.reason),
+        FileFailed);
+    if (const QString advice = adviceFor(error); !advice.isEmpty())
+        refuse(advice);
+    return FileFailed;
 }
 
 // Output that does not reach standard output whole (closed, a full disk) is
@@ -149,9 +163,7 @@ ReadOutcome readOrRefuse(const SettingsFile &file)
 {
     const ParseResult read = file.read();
     if (!read.settings)
-        return {std::nullopt,
-                refuse(QStringLiteral("cannot read %1: %2").arg(file.displayPath(), read.error.reason),
-                       FileFailed)};
+        return {std::nullopt, refuseFile("read", file, read.error)};
     return {read.settings, 0};
 }
 
@@ -163,7 +175,12 @@ int printSettings(const SettingsFile &file)
     const GameSettings &settings = *read.settings;
     QByteArray out;
     out += "fullscreen=" + onOff(settings.Fullscreen) + '\n';
-    out += "resolution=" + settings.Width + 'x' + settings.Height + '\n';
+    // A quoted value may hold a line end, which would start a line that is
+    // no KEY=VALUE.
+    const auto shown = [](const QByteArray &value) {
+        return oneLine(QString::fromLocal8Bit(value)).toLocal8Bit();
+    };
+    out += "resolution=" + shown(settings.Width) + 'x' + shown(settings.Height) + '\n';
     out += "filtering=" + onOff(settings.Filtering) + '\n';
     out += "flat=" + onOff(settings.RenderFlat) + '\n';
     out += "music=" + onOff(settings.Music) + '\n';
@@ -217,8 +234,7 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
             applyChosenLabel(change.label, settings);
     }
     if (const std::optional<SettingsError> error = file.write(settings))
-        return refuse(QStringLiteral("cannot save %1: %2").arg(file.displayPath(), error->reason),
-                      FileFailed);
+        return refuseFile("save", file, *error);
     return 0;
 }
 

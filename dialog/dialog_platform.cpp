@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "dialog_platform.h"
 
+#include "desktop_height.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextDocument>
+#include <QWidget>
 
 void SystemPlatform::showMessage(QWidget *parent, const Message &message)
 {
@@ -27,12 +30,12 @@ void SystemPlatform::endProgram(int status)
     QCoreApplication::exit(status);
 }
 
-double SystemPlatform::desktopHeight() const
+double SystemPlatform::desktopHeight(const QWidget &window) const
 {
-    // The screen's own pixel count. Qt rounds the scaled height to whole
-    // logical pixels, so multiplied back it is off by up to half a scale step
-    // (768 high at 125 % is 614 logical pixels, 767.5 device pixels): the
-    // nearest whole pixel, halves up, is the screen's height.
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (const std::optional<int> height = monitorPixelHeight(window))
+        return *height;
+    // Where the window system cannot tell (Qt's offscreen platform), Qt's
+    // scaled height multiplied back, which is near.
+    const QScreen *screen = window.screen();
     return qRound(screen->geometry().height() * screen->devicePixelRatio());
 }

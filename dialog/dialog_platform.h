@@ -28,8 +28,8 @@ class DialogPlatform
     // Before the event loop runs (while the window loads) it does nothing,
     // and the caller's failure ends the program.
     virtual void endProgram(int status) = 0;
-    // Height of the primary screen in device pixels.
-    virtual double desktopHeight() const = 0;
+    // Height in device pixels of the screen that shows `window`.
+    virtual double desktopHeight(const QWidget &window) const = 0;
 };
 
 class SystemPlatform final : public DialogPlatform
@@ -37,5 +37,5 @@ class SystemPlatform final : public DialogPlatform
   public:
     void showMessage(QWidget *parent, const Message &message) override;
     void endProgram(int status) override;
-    double desktopHeight() const override;
+    double desktopHeight(const QWidget &window) const override;
 };

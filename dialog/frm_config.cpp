@@ -4,6 +4,7 @@
 
 #include "accessibility.h"
 #include "baked_art.h"
+#include "file_failure.h"
 #include "font_rendering.h"
 #include "resolution_table.h"
 #include "skin_window.h"
@@ -47,11 +48,6 @@ const QString FileErrorText = QStringLiteral("Sorry, config file not found");
 const QString DesktopWarningText =
     QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
                    "Either select a lower resolution or switch to full screen.");
-
-// After a system-wide install the player may not be allowed to save.
-const QString DeniedToUserAdvice =
-    QStringLiteral("Ask whoever installed the game to let you change this file, or copy this program and "
-                   "zunkel.cfg into a folder of your own and start it from there.");
 
 Qt::CheckState checkStateFor(QByteArrayView flag) { return isFlagSet(flag) ? Qt::Checked : Qt::Unchecked; }
 
@@ -180,7 +176,7 @@ void frmConfig::cmdExit_Click() { platform.endProgram(0); }
 
 void frmConfig::lstDisplay_Change(const QString &text)
 {
-    if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight()))
+    if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight(*this)))
         platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
 }
 
@@ -219,9 +215,9 @@ void frmConfig::picMainSkin_MouseDown(QMouseEvent *event) { drag.StartWindowDrag
 
 void frmConfig::failOnFile(const SettingsError &error)
 {
-    QString detail = QStringLiteral("%1: %2").arg(settingsFile.displayPath(), error.reason);
-    if (error.deniedToUser)
-        detail += u'\n' + DeniedToUserAdvice;
+    QString detail = QStringLiteral("%1: %2").arg(failedPath(settingsFile, error), error.reason);
+    if (const QString advice = adviceFor(error); !advice.isEmpty())
+        detail += u'\n' + advice;
     platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
     platform.endProgram(1);
 }

@@ -25,6 +25,7 @@ run() { # run COMMAND...: sets status, out, err
 for help in --help -h; do
   run "$dir/zunkel-config" $help
   [[ $status == 0 && $out == Usage:*--print*--set* && -z $err ]] || fail "$help: $status '$out' '$err'"
+  (($(wc -L <"$dir/out") <= 80)) || fail "$help is wider than 80 columns: '$out'"
 done
 for version_option in --version -V; do
   run "$dir/zunkel-config" $version_option
@@ -32,6 +33,11 @@ for version_option in --version -V; do
     fail "$version_option: $status '$out'"
 done
 
+# A quoted value holding a line end stays on its KEY=VALUE line.
+printf 'FALSE\r\n"12\r\n80"\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n0\r\n' >"$dir/zunkel.cfg"
+run "$dir/zunkel-config" --print
+[[ $status == 0 && $(wc -l <"$dir/out") == 5 && $out == *'resolution=12\r\n80x720'$'\n'* ]] ||
+  fail "--print with a line end in a value: $status '$out' '$err'"
 # A width the tool does not offer shows as stored; only exactly TRUE is on.
 printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/zunkel.cfg"
 run "$dir/zunkel-config" --print
@@ -81,12 +87,18 @@ run "$dir/zunkel-config" --set music=on
 [[ $status == 1 && $err == *zunkel.cfg* && ! -e "$dir/zunkel.cfg" ]] || fail "a missing file: $status '$err'"
 mv "$dir/elsewhere" "$dir/zunkel.cfg"
 
-# A save that fails keeps the old file, as in the window.
-chmod 555 "$dir"
-chmod 444 "$dir/zunkel.cfg"
+# A save that fails keeps the old file, as in the window. As in a package,
+# the file is a link's target, which is what the player is told to have
+# changed, with what they can do on a line of its own.
+mkdir "$dir/var"
+mv "$dir/zunkel.cfg" "$dir/var/zunkel.cfg"
+ln -s "$dir/var/zunkel.cfg" "$dir/zunkel.cfg"
+chmod 555 "$dir" "$dir/var"
+chmod 444 "$dir/var/zunkel.cfg"
 as_user=()
 [[ $(id -u) == 0 ]] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 run "${as_user[@]}" "$dir/zunkel-config" --set music=on
-[[ $status == 1 && $err == *"cannot save"* ]] || fail "a failed save: $status '$err'"
-cmp "$dir/zunkel.cfg" "$dir/expected" || fail "a failed save changed the file"
+[[ $status == 1 && $err == "zunkel-config: cannot save $dir/var/zunkel.cfg: "*$'\n'"zunkel-config: Ask whoever"* ]] ||
+  fail "a failed save: $status '$err'"
+cmp "$dir/var/zunkel.cfg" "$dir/expected" || fail "a failed save changed the file"
 echo "command line: passed"

@@ -4,22 +4,32 @@
 # into prefixes whose paths hold spaces:
 # - a build puts the sample beside the tool whenever none is there, never over
 #   saved settings;
-# - `cmake --install` into a game folder: the tool, a valid desktop entry that
-#   starts it, the icons, the manual page (it names every option that --help
-#   lists), the metainfo and the licences, the sample as zunkel.cfg only where
-#   none is, and every installed file in the manifest;
-# - a staged install (DESTDIR) carries no zunkel.cfg at all, and its desktop
-#   entry starts the tool from a prefix with characters the entry must escape;
+# - `cmake --install` into a game folder: the tool, the licences and the
+#   README in a folder of their own, nothing for desktops, the sample as
+#   zunkel.cfg only where none is, and every installed file in the manifest;
+# - a staged install (DESTDIR) carries no zunkel.cfg at all;
 # - the package layout, staged: the tool under lib/games/zunkel with a link
 #   in games/, its zunkel.cfg a link to the file under /var/games, a manifest
-#   without the staging folder, and desktop-file-validate and appstreamcli
-#   without a word; installed directly, the settings made from the sample for
-#   every player to save.
+#   without the staging folder, a desktop entry that starts the tool from a
+#   prefix with characters the entry must escape, the icons, the manual page
+#   (it names every option that --help lists), and desktop-file-validate and
+#   appstreamcli without a word; installed directly, the settings made from
+#   the sample for the players in group games to save.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${SCRATCH}")
 set(source "${SCRATCH}/source tree")
 set(build "${SCRATCH}/build tree")
-file(COPY "${SOURCE}/" DESTINATION "${source}" PATTERN "build*" EXCLUDE PATTERN ".git" EXCLUDE)
+# The tree without its history and without build folders, whatever their
+# names (a package build works in <source>/obj-<arch>): any folder holding a
+# CMakeCache.txt, the running one among them, which would hold the copy.
+file(MAKE_DIRECTORY "${source}")
+file(GLOB entries LIST_DIRECTORIES true "${SOURCE}/*" "${SOURCE}/.*")
+foreach(entry IN LISTS entries)
+  cmake_path(GET entry FILENAME name)
+  if(NOT name STREQUAL ".git" AND NOT EXISTS "${entry}/CMakeCache.txt")
+    file(COPY "${entry}" DESTINATION "${source}")
+  endif()
+endforeach()
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -79,38 +89,17 @@ run(${CMAKE_COMMAND} --install "${build}" --prefix "${game}")
 expect_content("${game}/zunkel.cfg" "saved by the player" "installing replaced saved settings")
 expect_content("${game}/zunkel.cfg.sample" "${sample}" "the sample was not installed under its own name")
 read_manifest()
-set(expected zunkel-config zunkel.cfg.sample share/applications/zunkel-config.desktop
-    share/man/man1/zunkel-config.1 share/metainfo/org.zunkel.config.metainfo.xml
-    share/doc/zunkel-config/LICENSE share/doc/zunkel-config/LICENSE.DejaVu)
-foreach(size 16 32 48 64 128 256)
-  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zunkel-config.png)
-endforeach()
+set(expected zunkel-config zunkel.cfg.sample zunkel-config-doc/LICENSE zunkel-config-doc/LICENSE.DejaVu
+    zunkel-config-doc/README.md)
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${game}/${file}" OR NOT "${game}/${file}" IN_LIST manifest)
     message(FATAL_ERROR "${file} was not installed, or not listed in the manifest")
   endif()
 endforeach()
-if("${game}/zunkel.cfg" IN_LIST manifest)
-  message(FATAL_ERROR "the player's own settings are listed as installed")
+list(LENGTH manifest installed)
+if(NOT installed EQUAL 5)
+  message(FATAL_ERROR "more than the tool, the sample and its documents in the game's folder: ${manifest}")
 endif()
-set(entry "${game}/share/applications/zunkel-config.desktop")
-file(STRINGS "${entry}" exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=\"${game}/zunkel-config\"")
-  message(FATAL_ERROR "the desktop entry starts ${exec}")
-endif()
-expect_silent(desktop-file-validate desktop-file-validate "${entry}")
-set(manual "${game}/share/man/man1/zunkel-config.1")
-expect_silent("the manual page" groff -t -man -ww -z -Tutf8 "${manual}")
-execute_process(COMMAND "${TOOL}" --help OUTPUT_VARIABLE help)
-string(REGEX MATCHALL "--[a-z-]+" options "${help}")
-file(READ "${manual}" page)
-foreach(option IN LISTS options)
-  string(REPLACE "-" "\\-" option_in_page "${option}")
-  string(FIND "${page}" "${option_in_page}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the manual page does not name ${option}")
-  endif()
-endforeach()
 
 # Into a folder with no settings yet, the sample comes along so the tool starts.
 run(${CMAKE_COMMAND} --install "${build}" --prefix "${SCRATCH}/new game")
@@ -120,26 +109,29 @@ if(NOT "${SCRATCH}/new game/zunkel.cfg" IN_LIST manifest)
   message(FATAL_ERROR "the sample put in place is not listed in the manifest")
 endif()
 
-# What a package is built from: never a zunkel.cfg. The prefix holds what the
-# desktop entry's Exec key must escape (a backslash CMake cannot install to).
+# What a package is built from: never a zunkel.cfg.
 set(stage "${SCRATCH}/stage")
-set(odd [[/opt/a "game" $5 100%]])
-run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${build}" --prefix "${odd}")
-if(EXISTS "${stage}${odd}/zunkel.cfg" OR NOT EXISTS "${stage}${odd}/zunkel.cfg.sample")
+run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${build}" --prefix /opt/game)
+if(EXISTS "${stage}/opt/game/zunkel.cfg" OR NOT EXISTS "${stage}/opt/game/zunkel.cfg.sample")
   message(FATAL_ERROR "a staged install carries a zunkel.cfg, or lacks the sample")
 endif()
-set(entry "${stage}${odd}/share/applications/zunkel-config.desktop")
-file(STRINGS "${entry}" exec REGEX "^Exec=")
-if(NOT exec STREQUAL [[Exec="/opt/a \\"game\\" \\$5 100%%/zunkel-config"]])
-  message(FATAL_ERROR "the staged desktop entry starts ${exec}")
-endif()
-expect_silent("desktop-file-validate, escaped" desktop-file-validate "${entry}")
 
 # The package layout, staged as a distribution's package is built.
 set(package_build "${SCRATCH}/package build")
 run(${CMAKE_COMMAND} -S "${source}" -B "${package_build}" -DBUILD_TESTING=OFF -DZUNKEL_PACKAGE_LAYOUT=ON
     "-DZUNKEL_PACKAGE_SETTINGS=${SCRATCH}/var/zunkel.cfg")
 file(COPY_FILE "${TOOL}" "${package_build}/zunkel-config")
+# The prefix holds what the desktop entry's Exec key must escape (a backslash
+# CMake cannot install to).
+file(REMOVE_RECURSE "${stage}")
+set(odd [[/opt/a "game" $5 100%]])
+run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${package_build}" --prefix "${odd}")
+set(entry "${stage}${odd}/share/applications/zunkel-config.desktop")
+file(STRINGS "${entry}" exec REGEX "^Exec=")
+if(NOT exec STREQUAL [[Exec="/opt/a \\"game\\" \\$5 100%%/games/zunkel-config"]])
+  message(FATAL_ERROR "the staged desktop entry starts ${exec}")
+endif()
+expect_silent("desktop-file-validate, escaped" desktop-file-validate "${entry}")
 file(REMOVE_RECURSE "${stage}")
 run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${package_build}" --prefix /usr)
 expect_link("${stage}/usr/games/zunkel-config" ../lib/games/zunkel/zunkel-config)
@@ -158,6 +150,23 @@ if(manifest MATCHES "${stage}")
   message(FATAL_ERROR "the manifest names the staging folder: ${manifest}")
 endif()
 expect_silent("desktop-file-validate, package" desktop-file-validate "${stage}/usr/share/applications/zunkel-config.desktop")
+foreach(size 16 32 48 64 128 256)
+  if(NOT EXISTS "${stage}/usr/share/icons/hicolor/${size}x${size}/apps/zunkel-config.png")
+    message(FATAL_ERROR "no icon of ${size} pixels")
+  endif()
+endforeach()
+set(manual "${stage}/usr/share/man/man1/zunkel-config.1")
+expect_silent("the manual page" groff -t -man -ww -z -Tutf8 "${manual}")
+execute_process(COMMAND "${TOOL}" --help OUTPUT_VARIABLE help)
+string(REGEX MATCHALL "--[a-z-]+" options "${help}")
+file(READ "${manual}" page)
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\-" option_in_page "${option}")
+  string(FIND "${page}" "${option_in_page}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the manual page does not name ${option}")
+  endif()
+endforeach()
 # Infos and warnings fail it too.
 run(appstreamcli validate-tree --no-net --strict "${stage}/usr")
 
@@ -165,9 +174,12 @@ run(appstreamcli validate-tree --no-net --strict "${stage}/usr")
 # scripts would, and the tool works through both links.
 run(${CMAKE_COMMAND} --install "${package_build}" --prefix "${SCRATCH}/usr")
 expect_content("${SCRATCH}/var/zunkel.cfg" "${sample}" "a direct install made no settings from the sample")
-execute_process(COMMAND stat -c %a "${SCRATCH}/var/zunkel.cfg" OUTPUT_VARIABLE mode OUTPUT_STRIP_TRAILING_WHITESPACE)
+# Only root may give the file to group games, which it is not a member of.
+execute_process(COMMAND stat -c %a:%G "${SCRATCH}/var/zunkel.cfg" OUTPUT_VARIABLE mode OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND id -u OUTPUT_VARIABLE user OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND "${SCRATCH}/usr/games/zunkel-config" --print OUTPUT_VARIABLE printed RESULT_VARIABLE result)
-if(NOT mode STREQUAL "666" OR NOT result EQUAL 0 OR NOT printed MATCHES "resolution=640x480")
-  message(FATAL_ERROR "the settings, mode ${mode}, did not work through the links: ${result} ${printed}")
+if(NOT mode MATCHES "^664:" OR (user EQUAL 0 AND NOT mode STREQUAL "664:games") OR NOT result EQUAL 0
+   OR NOT printed MATCHES "resolution=640x480")
+  message(FATAL_ERROR "the settings, ${mode}, did not work through the links: ${result} ${printed}")
 endif()
 file(REMOVE_RECURSE "${SCRATCH}")

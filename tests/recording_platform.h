@@ -12,7 +12,7 @@ class RecordingPlatform final : public DialogPlatform
   public:
     void showMessage(QWidget *, const Message &message) override { messages.push_back(message); }
     void endProgram(int status) override { endStatuses.push_back(status); }
-    double desktopHeight() const override { return height; }
+    double desktopHeight(const QWidget &) const override { return height; }
 
     std::vector<Message> messages;
     std::vector<int> endStatuses;

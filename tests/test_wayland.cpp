@@ -5,6 +5,7 @@
 // the cut-away pixels are transparent and the shape bounds the input region.
 // Through XWayland, weston draws the window without its X shape: only the
 // alpha channel cuts it there.
+#include "desktop_height.h"
 #include "frm_config.h"
 #include "mod_main.h"
 #include "recording_platform.h"
@@ -83,6 +84,9 @@ void TestWayland::skinnedWithoutShapes()
     QCOMPARE(qAlpha(shown.pixel(0, 0)), 0); // cut away: see-through
     QCOMPARE(qAlpha(shown.pixel(278, 90)), 0);
     QCOMPARE(qAlpha(shown.pixel(150, 172)), 255); // the panel
+    // The compositor's own answer, not Qt's scaled figure: headless weston's
+    // output is 640 pixels high.
+    QCOMPARE(monitorPixelHeight(window), std::optional<int>(640));
 }
 
 void TestWayland::toolShowsOnlyItsSkin_data()

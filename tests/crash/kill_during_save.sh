@@ -48,9 +48,13 @@ after_kill() {
 kills=0
 killed_run() { # SYSCALL N SAVES
   local status=0
-  # In a subshell, so that the shell's own "Killed" report goes quiet too.
-  (strace -f -qq -o /dev/null -e trace="$1" -e inject="$1":signal=SIGKILL:when="$2" "$harness" "$dir" "$3") \
-    2>/dev/null || status=$?
+  # strace dies of the tracee's signal, and bash reports a child killed so on
+  # its own standard error. A subshell whose last command is strace would
+  # become strace (bash execs it) and the report would be this shell's; with
+  # a command after it the subshell is strace's parent, and its standard
+  # error, where the report goes, is silenced.
+  (strace -f -qq -o /dev/null -e trace="$1" -e inject="$1":signal=SIGKILL:when="$2" "$harness" "$dir" "$3"
+   exit $?) 2>/dev/null || status=$?
   if ((status == 137)); then kills=$((kills + 1)); elif ((status != 0)); then fail "$1 #$2 ended with $status"; fi
 }
 

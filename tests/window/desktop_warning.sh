@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: MIT
 # Picking 1024x768 windowed warns once when the X screen is less than 768
 # pixels high, and not otherwise; 800x600 never warns there. The pick stands
-# and is saved. With SCALE the tool runs scaled: the desktop keeps its height
-# in device pixels (a 768 pixel high screen at 1.25 is still 768 high, not
-# 614 scaled pixels times 1.25).
+# and is saved. With SCALES the tool runs at each of those scales in turn: the
+# desktop keeps its height in device pixels at every one (a 768 pixel high
+# screen at 2.25 is 768 high, not 341 scaled pixels times 2.25).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 tool=$1
@@ -16,33 +16,36 @@ trap 'rm -rf "$dir"' EXIT
 printf 'FALSE\r\n1024\r\n768\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n' >"$dir/expected"
 read -r _ desktop_height < <(xdotool getdisplaygeometry)
 
-start_tool "$dir" env QT_SCALE_FACTOR="${SCALE:-1}"
-window=$(find_window "$tool_pid" Config)
-click "$window" 209 55
-sleep 0.3
-xdotool key --delay 50 Down Return     # 800x600 fits
-sleep 0.3
-[[ $(window_count "$tool_pid" Config) == 1 ]] || fail "800x600 warned on a $desktop_height pixel high desktop"
-click "$window" 209 55
-sleep 0.3
-xdotool key --delay 50 Down Return     # 1024x768
-if ((desktop_height >= 768)); then
-  sleep 0.5
-  [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "1024x768 warned on a $desktop_height pixel high desktop"
-else
-  waited=0
-  until [[ $(window_count "$tool_pid" Config) == 2 ]]; do
-    ((waited++ < 100)) || fail "no warning for 1024x768 on a $desktop_height pixel high desktop"
-    sleep 0.1
-  done
-  warning=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Config$' | grep -vx "$window")
-  press_on "$warning" Return
+for SCALE in ${SCALES:-1}; do
+  cp "$sample" "$dir/zunkel.cfg"
+  start_tool "$dir" env QT_SCALE_FACTOR="$SCALE"
+  window=$(find_window "$tool_pid" Config)
+  click "$window" 209 55
   sleep 0.3
-  [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "the warning did not close"
-fi
-click "$window" 185 159         # Save
-wait_for_content "$dir/zunkel.cfg" "$dir/expected"
-click "$window" 236 159         # Quit
-wait_exit "$tool_pid"
-[[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
-echo "desktop warning on a $desktop_height pixel high desktop at scale ${SCALE:-1}: passed"
+  xdotool key --delay 50 Down Return     # 800x600 fits
+  sleep 0.3
+  [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "800x600 warned on a $desktop_height pixel high desktop at scale $SCALE"
+  click "$window" 209 55
+  sleep 0.3
+  xdotool key --delay 50 Down Return     # 1024x768
+  if ((desktop_height >= 768)); then
+    sleep 0.5
+    [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "1024x768 warned on a $desktop_height pixel high desktop at scale $SCALE"
+  else
+    waited=0
+    until [[ $(window_count "$tool_pid" Config) == 2 ]]; do
+      ((waited++ < 100)) || fail "no warning for 1024x768 on a $desktop_height pixel high desktop at scale $SCALE"
+      sleep 0.1
+    done
+    warning=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Config$' | grep -vx "$window")
+    press_on "$warning" Return
+    sleep 0.3
+    [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "the warning did not close"
+  fi
+  click "$window" 185 159         # Save
+  wait_for_content "$dir/zunkel.cfg" "$dir/expected"
+  click "$window" 236 159         # Quit
+  wait_exit "$tool_pid"
+  [[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
+  echo "desktop warning on a $desktop_height pixel high desktop at scale $SCALE: passed"
+done
