@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
-// The save's decisions over a system made up here: one folder in memory, whose
-// replace can answer as a busy or refusing system does (another program holds
-// the old file without sharing its deletion; its ACL forbids deleting it; the
-// old file is moved aside and the new one is not moved in), which no real
-// file system here does on demand.
+// The save's decisions over a system made up here: one folder in memory whose
+// replace answers as a real system may when another program holds the old
+// file, when its ACL forbids deleting it, or when the new file cannot be
+// moved in, which no file system here does on demand.
 #include "file_system.h"
 #include "settings_file.h"
 
@@ -17,22 +16,18 @@ using namespace FileSystem;
 namespace
 {
 
-struct Entry {
-    QByteArray bytes;
-    int identity = 0;
-};
-
-// The folder, and how the next replaces answer; the last answer stays.
-std::map<Path, Entry> folder;
-int identities = 0;
-QList<Result> replaceAnswers;
+// Each name's content and identity; how the next replaces answer (the last
+// answer stays), and how many were asked.
+std::map<Path, std::pair<QByteArray, int>> folder;
+QList<Result> answers;
 int replaces = 0;
 
-struct FakeOpened : Opened {
+struct Named {
     Path name;
 };
-struct FakeNewFile : NewFile {
-    Path name;
+struct FakeOpened : Opened, Named {
+};
+struct FakeNewFile : NewFile, Named {
     bool placed = false;
     ~FakeNewFile() override
     {
@@ -40,20 +35,21 @@ struct FakeNewFile : NewFile {
             folder.erase(name);
     }
 };
-struct FakeLeftover : Leftover {
-    Path name;
+struct FakeLeftover : Leftover, Named {
 };
 
-Entry &entryOf(Opened &file) { return folder[static_cast<FakeOpened &>(file).name]; }
-Entry &entryOf(NewFile &file) { return folder[static_cast<FakeNewFile &>(file).name]; }
-
-Outcome writeInto(Entry &entry, QByteArrayView bytes, qint64 at, qsizetype &written)
+template <typename Handle> QByteArray &bytesOf(Handle &file)
 {
-    // A part at a time, as a system may.
-    written = qMin<qsizetype>(bytes.size(), 5);
-    if (entry.bytes.size() < at + written)
-        entry.bytes.resize(at + written);
-    std::copy_n(bytes.data(), written, entry.bytes.data() + at);
+    return folder[dynamic_cast<Named &>(file).name].first;
+}
+
+template <typename Handle>
+Outcome writeSome(Handle &file, QByteArrayView bytes, qint64 at, qsizetype &written)
+{
+    written = qMin<qsizetype>(bytes.size(), 5); // a part at a time, as a system may
+    QByteArray &content = bytesOf(file);
+    content.resize(qMax(content.size(), at + written));
+    std::copy_n(bytes.data(), written, content.data() + at);
     return {};
 }
 
@@ -64,7 +60,6 @@ namespace FileSystem
 Path executableFolder() { return {}; }
 Path fromQt(const QString &path) { return path.toStdString(); }
 QString toDisplay(const Path &path) { return QString::fromStdString(path.string()); }
-
 Outcome find(const Path &, const Path &name, std::unique_ptr<Found> &found)
 {
     found = std::make_unique<Found>();
@@ -83,27 +78,27 @@ Outcome open(const Found &found, Access, std::unique_ptr<Opened> &opened)
 Outcome tryLock(Opened &, Lock) { return {}; }
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes = entryOf(file).bytes.mid(at, limit);
+    bytes = bytesOf(file).mid(at, limit);
     return {};
 }
 Outcome sizeOf(Opened &file, qint64 &size)
 {
-    size = entryOf(file).bytes.size();
+    size = bytesOf(file).size();
     return {};
 }
 Outcome reserve(Opened &, qint64) { return {Result::Unsupported, {}}; }
 Outcome truncate(Opened &file, qint64 size)
 {
-    entryOf(file).bytes.truncate(size);
+    bytesOf(file).truncate(size);
     return {};
 }
 Outcome writeAt(Opened &file, QByteArrayView bytes, qint64 at, qsizetype &written)
 {
-    return writeInto(entryOf(file), bytes, at, written);
+    return writeSome(file, bytes, at, written);
 }
 Outcome writeAt(NewFile &file, QByteArrayView bytes, qint64 at, qsizetype &written)
 {
-    return writeInto(entryOf(file), bytes, at, written);
+    return writeSome(file, bytes, at, written);
 }
 Outcome sync(Opened &) { return {}; }
 Outcome sync(NewFile &) { return {}; }
@@ -111,7 +106,7 @@ Outcome makeNew(const Found &, const Path &name, bool, std::unique_ptr<NewFile> 
 {
     auto file = std::make_unique<FakeNewFile>();
     file->name = name;
-    folder[name] = {{}, ++identities};
+    folder[name] = {{}, int(folder.size()) + 1};
     made = std::move(file);
     return {};
 }
@@ -119,8 +114,8 @@ Outcome copyIdentity(Opened &, NewFile &) { return {}; }
 Outcome replace(const Found &found, Opened *, NewFile &made)
 {
     ++replaces;
-    const Result answer = replaceAnswers.size() > 1 ? replaceAnswers.takeFirst() : replaceAnswers.value(0);
-    if (answer != Result::Done)
+    if (const Result answer = answers.size() > 1 ? answers.takeFirst() : answers.first();
+        answer != Result::Done)
         return {answer, {"no"}};
     auto &file = static_cast<FakeNewFile &>(made);
     folder[found.name] = folder[file.name];
@@ -131,8 +126,8 @@ Outcome replace(const Found &found, Opened *, NewFile &made)
 std::vector<Path> namesBeside(const Found &)
 {
     std::vector<Path> names;
-    for (const auto &[name, entry] : folder)
-        names.push_back(name);
+    for (const auto &entry : folder)
+        names.push_back(entry.first);
     return names;
 }
 Outcome take(const Found &, const Path &name, std::unique_ptr<Leftover> &leftover)
@@ -143,7 +138,7 @@ Outcome take(const Found &, const Path &name, std::unique_ptr<Leftover> &leftove
     leftover = std::move(held);
     return {};
 }
-void remove(Leftover &leftover) { folder.erase(static_cast<FakeLeftover &>(leftover).name); }
+void remove(Leftover &leftover) { folder.erase(dynamic_cast<Named &>(leftover).name); }
 } // namespace FileSystem
 
 class TestSavePolicy : public QObject
@@ -157,16 +152,16 @@ class TestSavePolicy : public QObject
 
 void TestSavePolicy::replaceAnswers_data()
 {
-    QTest::addColumn<QList<Result>>("answers");
+    QTest::addColumn<QList<Result>>("given");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("inPlace");
     QTest::addColumn<int>("tries");
 
-    // Error 32: held for a moment, then let go.
+    // Windows' error 32: another program holds the old file, for a moment or for good
+    // (waited for about a second, as a lock is).
     QTest::newRow("held briefly") << QList{Result::Busy, Result::Busy, Result::Done} << true << false << 3;
-    // Held for good: waited for about a second, as a lock is, then in place.
     QTest::newRow("held for good") << QList{Result::Busy} << true << true << 100;
-    // 5 or 1175: the old file may not be deleted or moved aside; nothing changed.
+    // 5 or 1175: the old file may not be deleted or moved aside, and is as it was.
     QTest::newRow("refused") << QList{Result::Refused} << true << true << 1;
     // 1176, and 1177 once the old file is back under its name.
     QTest::newRow("failed") << QList{Result::Failed} << false << false << 1;
@@ -174,22 +169,21 @@ void TestSavePolicy::replaceAnswers_data()
 
 void TestSavePolicy::replaceAnswers()
 {
-    QFETCH(QList<Result>, answers);
+    QFETCH(QList<Result>, given);
     QFETCH(bool, saved);
     QFETCH(bool, inPlace);
     QFETCH(int, tries);
     const QByteArray old(
         "TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nan old value longer than the new one\r\n");
     const GameSettings settings{"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"};
-    const Path name = SettingsFileName;
-    folder = {{name, {old, 0}}, {".zunkel.cfg.zunkel-config-0123456789abcdef", {"left by a killed save", 1}}};
-    ::replaceAnswers = answers;
+    folder = {{SettingsFileName, {old, 0}}, {".zunkel.cfg.zunkel-config-0123456789abcdef", {"killed", 1}}};
+    answers = given;
     replaces = 0;
 
     const std::optional<SettingsError> error = SettingsFile(SettingsFileName).write(settings);
     QCOMPARE(!error, saved);
-    QCOMPARE(folder.at(name).bytes, saved ? *serializeSettings(settings) : old);
-    QCOMPARE(folder.at(name).identity == 0, !saved || inPlace);
+    QCOMPARE(folder.at(SettingsFileName).first, saved ? *serializeSettings(settings) : old);
+    QCOMPARE(folder.at(SettingsFileName).second == 0, !saved || inPlace);
     QCOMPARE(replaces, tries);
     // The new file is gone whatever the answer; a killed save's after a save.
     QCOMPARE(folder.size(), saved ? 1u : 2u);
