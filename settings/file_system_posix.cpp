@@ -30,7 +30,12 @@ constexpr char AccessAcl[] = "system.posix_acl_access";
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 SettingsError systemError(int error) { return {systemReason(error), error == EACCES || error == EPERM}; }
-Failure failure(int error, bool newFileRefused = false) { return {systemError(error), newFileRefused}; }
+Outcome fail(int error, Result result = Result::Failed) { return {result, systemError(error)}; }
+// EACCES and EPERM: this user may not.
+Outcome failRefusing(int error)
+{
+    return fail(error, error == EACCES || error == EPERM ? Result::Refused : Result::Failed);
+}
 
 class Fd
 {
@@ -115,6 +120,10 @@ std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast
     names.removeAll(QByteArray());
     if (names.isEmpty())
         names.append(".");
+    // A path that ends in a slash names a folder, as the system reads it: a
+    // link there is followed, and a file found there is refused.
+    const bool folderOnly = path.endsWith('/');
+    followLast = followLast || folderOnly;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const bool last = i == names.size() - 1;
         QByteArray name = names[i];
@@ -150,7 +159,9 @@ std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast
             entry = std::move(next.path);
             info = next.info;
         }
-        if (last) {
+        if (last && folderOnly && !S_ISDIR(info.st_mode)) {
+            return systemError(ENOTDIR);
+        } else if (last) {
             out.folder = std::move(folder);
             out.name = name;
             out.path = std::move(entry);
@@ -162,22 +173,6 @@ std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast
         }
     }
     return std::nullopt;
-}
-
-// Writes `bytes` at `start`. Returns 0 or the errno of the failed write.
-int writeAll(int fd, QByteArrayView bytes, off_t start = 0)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), start + done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += written;
-    }
-    return 0;
 }
 
 // The system refuses, or cannot do at all, what a new file must be given to
@@ -256,71 +251,6 @@ int keepOwnerModeAndAttributes(int temporary, int old, const struct stat &info)
     return 0;
 }
 
-// A new file beside the target, locked, that takes itself away again unless
-// it was renamed into place.
-class Temporary
-{
-  public:
-    // Made with `mode`, as the system applies it to new files (the umask or
-    // the folder's default ACL). Returns 0 or the errno of the failed creation;
-    // EWOULDBLOCK when another program locked every name tried.
-    int create(int folder, const TemporaryNames &names, mode_t mode)
-    {
-        int error = EEXIST;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray name = QByteArray::fromStdString(names.next().native());
-            Fd fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
-                           mode));
-            if (!fd.valid()) {
-                if (errno == EEXIST)
-                    continue;
-                return errno;
-            }
-            // Where locks are not supported, no clearing takes it either. A
-            // lock that another program took first (on a disk that ignores
-            // file modes anyone may open it) is not waited for: the name is
-            // given up for another.
-            if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-                error = EWOULDBLOCK;
-                if (sameFile(folder, name.constData(), fd.get()))
-                    ::unlinkat(folder, name.constData(), 0);
-                continue;
-            }
-            // Another save's clearing may have taken it before it was locked.
-            if (!sameFile(folder, name.constData(), fd.get()))
-                continue;
-            folder_ = folder;
-            name_ = name;
-            fd_ = std::move(fd);
-            return 0;
-        }
-        return error;
-    }
-
-    ~Temporary()
-    {
-        if (fd_.valid() && !renamed_)
-            ::unlinkat(folder_, name_.constData(), 0);
-    }
-
-    int fd() const { return fd_.get(); }
-
-    // Returns 0 or the errno of the failed rename.
-    int renameTo(const QByteArray &target)
-    {
-        if (::renameat(folder_, name_.constData(), folder_, target.constData()) != 0)
-            return errno;
-        renamed_ = true;
-        return 0;
-    }
-
-  private:
-    int folder_ = -1;
-    QByteArray name_;
-    Fd fd_;
-    bool renamed_ = false;
-};
-
 // Makes a rename in `folder` durable. A folder that this user may enter but
 // not read cannot be opened for that: the whole file system that holds `file`
 // is synced instead. The new content is already in place, so a failure here
@@ -333,37 +263,50 @@ void syncFolder(int folder, int file)
         ::syncfs(file);
 }
 
-// A save in place and the reads of the file take turns, so that no read finds
-// it half written. Any user who may read the file may lock it too: a lock that
-// is held for long is not waited for.
-void takeTurn(int fd, int operation)
-{
-    for (int wait = 0; wait < 100 && ::flock(fd, operation | LOCK_NB) != 0 && errno == EWOULDBLOCK; ++wait)
-        ::usleep(10'000);
-}
+struct PosixFound : Found {
+    Located located;
+};
 
-// Room for `bytes` in the file, so that a full disk is found before the old
-// content is touched. Where the file system cannot reserve room (ntfs-3g,
-// exFAT), the part of the new content beyond the old end is written first, and
-// cut off again when it does not fit. Returns 0 or the errno of the failure.
-int reserveRoom(int fd, QByteArrayView bytes)
-{
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) == 0)
-        return 0;
-    if (errno != EOPNOTSUPP && errno != ENOSYS)
-        return errno;
+struct PosixOpened : Opened {
+    Fd fd;
     struct stat info {
     };
-    if (::fstat(fd, &info) != 0)
-        return errno;
-    if (bytes.size() <= info.st_size)
-        return 0;
-    if (const int error = writeAll(fd, bytes.sliced(info.st_size), info.st_size); error != 0) {
-        if (::ftruncate(fd, info.st_size) != 0)
-            return errno;
-        return error;
+};
+
+struct PosixNewFile : NewFile {
+    int folder = -1;
+    QByteArray name;
+    Fd fd;
+    bool placed = false;
+
+    ~PosixNewFile() override
+    {
+        if (!placed)
+            ::unlinkat(folder, name.constData(), 0);
     }
-    return 0;
+};
+
+struct PosixLeftover : Leftover {
+    int folder = -1;
+    QByteArray name;
+    Fd fd;
+};
+
+const Located &located(const Found &found) { return static_cast<const PosixFound &>(found).located; }
+int fdOf(Opened &file) { return static_cast<PosixOpened &>(file).fd.get(); }
+int fdOf(NewFile &file) { return static_cast<PosixNewFile &>(file).fd.get(); }
+QByteArray bytesOf(const Path &name) { return QByteArray::fromStdString(name.native()); }
+
+Outcome writeAt(int fd, QByteArrayView bytes, qint64 at, qsizetype &written)
+{
+    ssize_t done = 0;
+    do
+        done = ::pwrite(fd, bytes.data(), size_t(bytes.size()), at);
+    while (done < 0 && errno == EINTR);
+    if (done < 0)
+        return failRefusing(errno);
+    written = done;
+    return {};
 }
 
 } // namespace
@@ -380,132 +323,198 @@ Path executableFolder()
 
 Path fromQt(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
-QString toDisplay(const Path &path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }
+QString toDisplay(const Path &path) { return QFile::decodeName(bytesOf(path)); }
 
-struct SettingsTarget::State {
-    Located located;
-    Fd file; // opened for writing
-    struct stat written {
-    };
-};
-
-SettingsTarget::SettingsTarget() : d(std::make_unique<State>()) {}
-
-SettingsTarget::~SettingsTarget() = default;
-
-Outcome SettingsTarget::find(const Path &folder, const Path &name)
+Outcome find(const Path &folder, const Path &name, std::unique_ptr<Found> &found)
 {
     if (folder.empty())
-        return Failure{{QStringLiteral("the program's folder cannot be found")}};
+        return {Result::Failed, {QStringLiteral("the program's folder cannot be found")}};
     const Fd opened(::open(folder.c_str(), FolderFlags));
     if (!opened.valid())
-        return failure(errno);
+        return fail(errno);
+    auto result = std::make_unique<PosixFound>();
     int links = 0;
-    if (std::optional<SettingsError> error =
-            walk(opened.get(), QByteArray::fromStdString(name.native()), true, links, d->located))
-        return Failure{*error};
-    return std::nullopt;
+    const std::optional<SettingsError> error =
+        walk(opened.get(), bytesOf(name), true, links, result->located);
+    result->name = result->located.name.toStdString();
+    result->missing = result->located.missing;
+    result->regular = !error && S_ISREG(result->located.info.st_mode);
+    found = std::move(result);
+    if (error)
+        return {Result::Failed, *error};
+    return {};
 }
 
-bool SettingsTarget::missing() const { return d->located.missing; }
-
-Path SettingsTarget::name() const { return d->located.name.toStdString(); }
-
-bool SettingsTarget::isRegularFile() const { return S_ISREG(d->located.info.st_mode); }
-
-Outcome SettingsTarget::read(qsizetype limit, QByteArray &bytes) const
+Outcome open(const Found &found, Access access, std::unique_ptr<Opened> &opened)
 {
-    Fd fd = reopen(d->located.path.get(), O_RDONLY);
+    auto file = std::make_unique<PosixOpened>();
+    const int path = located(found).path.get();
+    // Read as well where it may, for a file system that cannot grow a file
+    // from its end (see writeInPlace).
+    file->fd = reopen(path, access == Access::Read ? O_RDONLY : O_RDWR);
+    if (access == Access::Write && !file->fd.valid() && errno == EACCES)
+        file->fd = reopen(path, O_WRONLY);
+    if (!file->fd.valid() || ::fstat(file->fd.get(), &file->info) != 0)
+        return fail(errno);
+    file->links = file->info.st_nlink;
+    opened = std::move(file);
+    return {};
+}
+
+Outcome tryLock(Opened &file, Lock lock)
+{
+    if (::flock(fdOf(file), (lock == Lock::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0)
+        return {};
+    const int error = errno;
+    return fail(error, error == EWOULDBLOCK ? Result::Busy : Result::Unsupported);
+}
+
+Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(limit);
+    ssize_t got = 0;
+    do
+        got = ::pread(fdOf(file), bytes.data(), size_t(limit), at);
+    while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return fail(errno);
+    bytes.truncate(got);
+    return {};
+}
+
+Outcome sizeOf(Opened &file, qint64 &size)
+{
+    struct stat info {
+    };
+    if (::fstat(fdOf(file), &info) != 0)
+        return fail(errno);
+    size = info.st_size;
+    return {};
+}
+
+Outcome reserve(Opened &file, qint64 size)
+{
+    if (::fallocate(fdOf(file), FALLOC_FL_KEEP_SIZE, 0, size) == 0)
+        return {};
+    const int error = errno;
+    return fail(error, error == EOPNOTSUPP || error == ENOSYS ? Result::Unsupported : Result::Failed);
+}
+
+Outcome truncate(Opened &file, qint64 size)
+{
+    return ::ftruncate(fdOf(file), size) == 0 ? Outcome{} : fail(errno);
+}
+
+Outcome writeAt(Opened &file, QByteArrayView bytes, qint64 at, qsizetype &written)
+{
+    return writeAt(fdOf(file), bytes, at, written);
+}
+
+Outcome writeAt(NewFile &file, QByteArrayView bytes, qint64 at, qsizetype &written)
+{
+    const Outcome outcome = writeAt(fdOf(file), bytes, at, written);
+    return outcome.done() ? outcome : Outcome{Result::Failed, outcome.error};
+}
+
+Outcome sync(Opened &file) { return ::fdatasync(fdOf(file)) == 0 ? Outcome{} : fail(errno); }
+
+// All of it, not the data alone: the owner, mode, ACL and attributes it was
+// given must be as durable as the content.
+Outcome sync(NewFile &file) { return ::fsync(fdOf(file)) == 0 ? Outcome{} : fail(errno); }
+
+Outcome makeNew(const Found &found, const Path &name, bool private_, std::unique_ptr<NewFile> &made)
+{
+    const int folder = located(found).folder.get();
+    const QByteArray bytes = bytesOf(name);
+    // Made with what the system applies to new files (the umask or the
+    // folder's default ACL) unless private.
+    Fd fd(::openat(folder, bytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
+                   private_ ? 0600 : 0666));
     if (!fd.valid())
-        return failure(errno);
-    takeTurn(fd.get(), LOCK_SH);
-    QFile file;
-    if (!file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return Failure{{file.errorString()}};
-    fd.release();
-    bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError)
-        return Failure{{file.errorString()}};
-    return std::nullopt;
-}
-
-Outcome SettingsTarget::openForWriting()
-{
-    d->file = reopen(d->located.path.get(), O_WRONLY);
-    if (!d->file.valid() || ::fstat(d->file.get(), &d->written) != 0)
-        return failure(errno);
-    return std::nullopt;
-}
-
-bool SettingsTarget::hasOtherNames() const { return d->written.st_nlink > 1; }
-
-Outcome SettingsTarget::replaceWith(QByteArrayView bytes, const TemporaryNames &names)
-{
-    const int folder = d->located.folder.get();
-    const bool old = d->file.valid();
-    Temporary temporary;
-    // Kept private until it is given the old file's owner, ACL and mode.
-    if (const int error = temporary.create(folder, names, old ? 0600 : 0666); error != 0) {
-        if (error == EWOULDBLOCK)
-            return Failure{{QStringLiteral("another program locks every new file made beside it")}};
-        return failure(error, old && (error == EACCES || error == EPERM));
+        return errno == EEXIST ? fail(EEXIST, Result::Busy) : failRefusing(errno);
+    // Where locks are not supported, no clearing takes it either. A lock that
+    // another program took first (on a disk that ignores file modes anyone
+    // may open it) is not waited for: the name is given up for another.
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        if (sameFile(folder, bytes.constData(), fd.get()))
+            ::unlinkat(folder, bytes.constData(), 0);
+        return {Result::Busy, {QStringLiteral("another program locks every new file made beside it")}};
     }
-    if (old) {
-        if (const int error = keepOwnerModeAndAttributes(temporary.fd(), d->file.get(), d->written);
-            error != 0)
-            return failure(error, cannotKeep(error));
-    }
-    if (const int error = writeAll(temporary.fd(), bytes); error != 0)
-        return failure(error);
-    // All of it, not the data alone: the owner, mode, ACL and attributes set
-    // above must be as durable as the content.
-    if (::fsync(temporary.fd()) != 0)
-        return failure(errno);
-    if (const int error = temporary.renameTo(d->located.name); error != 0)
-        return failure(error);
-    syncFolder(folder, temporary.fd());
-    return std::nullopt;
+    // Another save's clearing may have taken it before it was locked.
+    if (!sameFile(folder, bytes.constData(), fd.get()))
+        return fail(EEXIST, Result::Busy);
+    auto file = std::make_unique<PosixNewFile>();
+    file->folder = folder;
+    file->name = bytes;
+    file->fd = std::move(fd);
+    made = std::move(file);
+    return {};
 }
 
-Outcome SettingsTarget::rewriteInPlace(QByteArrayView bytes)
+Outcome copyIdentity(Opened &old, NewFile &made)
 {
-    const int fd = d->file.get();
-    takeTurn(fd, LOCK_EX);
-    if (const int error = reserveRoom(fd, bytes); error != 0)
-        return failure(error);
-    if (const int error = writeAll(fd, bytes); error != 0)
-        return failure(error);
-    if (::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
-        return failure(errno);
-    return std::nullopt;
+    const int error = keepOwnerModeAndAttributes(fdOf(made), fdOf(old), static_cast<PosixOpened &>(old).info);
+    if (error == 0)
+        return {};
+    return fail(error, cannotKeep(error) ? Result::Refused : Result::Failed);
 }
 
-// A save that is killed before its rename leaves its new file behind. Only a
-// file that no running save holds locked is taken away: every save locks its
-// new file before anything else, for as long as it runs. A folder that this
-// user may enter but not list cannot be searched.
-void SettingsTarget::clearLeftovers(const TemporaryNames &names) const
+Outcome replace(const Found &found, Opened *, NewFile &made)
 {
-    const int folder = d->located.folder.get();
-    Fd listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    auto &file = static_cast<PosixNewFile &>(made);
+    if (::renameat(file.folder, file.name.constData(), file.folder, located(found).name.constData()) != 0)
+        return failRefusing(errno);
+    file.placed = true;
+    syncFolder(file.folder, file.fd.get());
+    return {};
+}
+
+// A folder that this user may enter but not list cannot be searched.
+std::vector<Path> namesBeside(const Found &found)
+{
+    std::vector<Path> names;
+    Fd listed(::openat(located(found).folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     DIR *entries = listed.valid() ? ::fdopendir(listed.get()) : nullptr;
     if (!entries)
-        return;
+        return names;
     listed.release();
-    while (const dirent *entry = ::readdir(entries)) {
-        if (!names.isOurs(entry->d_name))
-            continue;
-        Fd path(::openat(folder, entry->d_name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        struct stat info {
-        };
-        if (!path.valid() || ::fstat(path.get(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        Fd file = reopen(path.get(), O_RDONLY);
-        if (file.valid() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0 &&
-            sameFile(folder, entry->d_name, file.get()))
-            ::unlinkat(folder, entry->d_name, 0);
-    }
+    while (const dirent *entry = ::readdir(entries))
+        names.emplace_back(entry->d_name);
     ::closedir(entries);
+    return names;
+}
+
+// Held by its lock: every save locks its new file before anything else.
+Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &leftover)
+{
+    auto result = std::make_unique<PosixLeftover>();
+    result->folder = located(found).folder.get();
+    result->name = bytesOf(name);
+    const Fd path(::openat(result->folder, result->name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {
+    };
+    if (!path.valid() || ::fstat(path.get(), &info) != 0)
+        return fail(errno);
+    result->ours = S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
+    if (result->ours) {
+        result->fd = reopen(path.get(), O_RDONLY);
+        if (!result->fd.valid())
+            return fail(errno);
+        if (::flock(result->fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            return fail(error, error == EWOULDBLOCK ? Result::Busy : Result::Failed);
+        }
+        if (!sameFile(result->folder, result->name.constData(), result->fd.get()))
+            return fail(ENOENT, Result::Busy);
+    }
+    leftover = std::move(result);
+    return {};
+}
+
+void remove(Leftover &leftover)
+{
+    const auto &held = static_cast<PosixLeftover &>(leftover);
+    ::unlinkat(held.folder, held.name.constData(), 0);
 }
 
 } // namespace FileSystem

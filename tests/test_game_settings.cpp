@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,7 +87,8 @@ class TestGameSettings : public QObject
     void saveTouchesNoOtherFile();
     void newFileAsTheFolderMakesThem();
     void hardLinksStayOneFile();
-    void linkOfAnotherUserFollowedOnlyToTheirOwnFile();
+    void anotherUsersLinksAndLeftoversAreTheirs();
+    void fuseFatSavesInPlace();
     void failedWriteKeepsOldFile();
     void fullDiskKeepsOldFile();
 };
@@ -294,6 +297,15 @@ void TestGameSettings::readRefusesWhatIsNoRegularFile()
     QVERIFY(QFile::link(dir.filePath("nowhere"), path));
     QVERIFY(!readFile(path).settings);
     QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    QVERIFY(QFile::remove(path));
+
+    // A file named as a folder is none, as the system has it.
+    const QByteArray old("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\nold\r\n");
+    writeBytes(dir.filePath("target.cfg"), old);
+    QCOMPARE(symlink("target.cfg/", QFile::encodeName(path).constData()), 0);
+    QCOMPARE(readFile(path).error.reason, QStringLiteral("Not a directory"));
+    QCOMPARE(writeFile(path, designedExample())->reason, QStringLiteral("Not a directory"));
+    QCOMPARE(fileBytes(dir.filePath("target.cfg")), old);
 }
 
 void TestGameSettings::readIsBoundedOnHugeFile()
@@ -409,7 +421,7 @@ void TestGameSettings::hardLinksStayOneFile()
     QVERIFY(!QFile::exists(leftover));
 }
 
-void TestGameSettings::linkOfAnotherUserFollowedOnlyToTheirOwnFile()
+void TestGameSettings::anotherUsersLinksAndLeftoversAreTheirs()
 {
     if (geteuid() != 0)
         QSKIP("making a link owned by another user needs root");
@@ -460,6 +472,14 @@ void TestGameSettings::linkOfAnotherUserFollowedOnlyToTheirOwnFile()
     QVERIFY(QFile::remove(path) && QFile::link(player + "/zunkel.cfg", path));
     QCOMPARE(writeFile(path, designedExample()), std::nullopt);
     QCOMPARE(*readFile(path).settings, designedExample());
+
+    // Files of the tool's name form that another user owns are not its
+    // left-overs, wherever they are.
+    const QString players = dir.filePath(".system.conf.zunkel-config-0123456789abcdef");
+    writeBytes(players, "a player's");
+    QCOMPARE(chown(QFile::encodeName(players).constData(), 65534, 65534), 0);
+    QCOMPARE(writeFile(target, designedExample()), std::nullopt);
+    QCOMPARE(fileBytes(players), QByteArray("a player's"));
 }
 
 void TestGameSettings::failedWriteKeepsOldFile()
@@ -520,6 +540,38 @@ void TestGameSettings::fullDiskKeepsOldFile()
     QVERIFY(inPlaceError);
     QCOMPARE(inPlaceError->reason, QStringLiteral("No space left on device"));
     QCOMPARE(afterInPlace, old);
+}
+
+// fusefat refuses a write that starts at the end of a file and a size that is
+// not smaller: saves in place must grow, keep and shrink the file all the same.
+void TestGameSettings::fuseFatSavesInPlace()
+{
+    const QStringList sbin{"/usr/sbin", "/sbin"};
+    const QString fusefat = QStandardPaths::findExecutable("fusefat");
+    const QString mkfs = QStandardPaths::findExecutable("mkfs.vfat", sbin);
+    if (fusefat.isEmpty() || mkfs.isEmpty() || !QFile::exists("/dev/fuse"))
+        QSKIP("fusefat, mkfs.vfat (dosfstools) or /dev/fuse is missing");
+    QTemporaryDir dir;
+    const QString image = dir.filePath("fat.img");
+    const QString mounted = dir.filePath("mounted");
+    QVERIFY(QDir(dir.path()).mkdir("mounted"));
+    QFile file(image);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(4 << 20));
+    file.close();
+    QCOMPARE(QProcess::execute(mkfs, {image}), 0);
+    if (QProcess::execute(fusefat, {"-o", "rw+", image, mounted}) != 0)
+        QSKIP("fusefat cannot mount here");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("fusermount", {"-u", mounted}); });
+    const QString path = mounted + "/zunkel.cfg";
+    writeBytes(path, "TRUE\r\n800\r\n600\r\nTRUE\r\nTRUE\r\nTRUE\r\n1\r\n");
+    for (const QByteArray &extra :
+         {QByteArray("grown a little"), QByteArray("same size here"), QByteArray("cut")}) {
+        GameSettings settings = designedExample();
+        settings.Extra = extra;
+        QCOMPARE(writeFile(path, settings), std::nullopt);
+        QCOMPARE(*readFile(path).settings, settings);
+    }
+    QCOMPARE(QDir(mounted).entryList(QDir::Files | QDir::Hidden), QStringList{SettingsFileName});
 }
 
 QTEST_GUILESS_MAIN(TestGameSettings)

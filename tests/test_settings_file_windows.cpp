@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
 // The settings file on Windows: read and saved in place of the old one with
-// the designed bytes, a file marked read-only refused and kept, the tool's own
-// left-overs cleared and nothing else, a file with a second name rewritten in
-// place, and a folder where no new file may be made.
+// the designed bytes, also in a folder of 250 characters; a file marked
+// read-only refused and kept; the tool's own left-overs cleared and nothing
+// else, not even a running save's new file; a file with a second name, or
+// held by another program that shares writing but not deleting, rewritten in
+// place; one held without shared writing refused; a full disk and a link to
+// nothing refused with nothing left beside the file.
 #include "settings_file.h"
 #include "test_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,9 +25,14 @@ const GameSettings Designed{"FALSE", "640", "480", "TRUE", "FALSE", "FALSE", "0"
 const QByteArray DesignedBytes("FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
 const QByteArray Old("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\n\"kept, as read\"\r\n");
 
-DWORD attributesOf(const QString &path)
+LPCWSTR wide(const QString &path) { return reinterpret_cast<LPCWSTR>(path.utf16()); }
+
+DWORD attributesOf(const QString &path) { return GetFileAttributesW(wide(path)); }
+
+// Opened as the game, a backup or a sync tool may hold it.
+HANDLE hold(const QString &path, DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING)
 {
-    return GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+    return CreateFileW(wide(path), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 QStringList entries(const QTemporaryDir &dir)
@@ -42,12 +51,19 @@ class TestSettingsFileWindows : public QObject
     void readOnlyFileRefusedAndKept();
     void leftoversClearedAndNothingElse();
     void secondNameRewrittenInPlace();
+    void heldFileWrittenInPlaceOrRefused();
+    void fullDiskLeavesNothing();
+    void linkToNothingRefused();
 };
 
 void TestSettingsFileWindows::readAndReplace()
 {
-    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Spiele \u00e4 \u30b2\u30fc\u30e0-XXXXXX"));
-    const QString path = dir.filePath(SettingsFileName);
+    QTemporaryDir top(QDir::tempPath() + QStringLiteral("/Spiele \u00e4 \u30b2\u30fc\u30e0-XXXXXX"));
+    // Longer than Windows allowed paths to be, once the new file's name is added.
+    const QString folder = top.filePath(QString(249 - top.path().size(), u'x'));
+    QCOMPARE(QDir::toNativeSeparators(folder).size(), 250);
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + u'/' + SettingsFileName;
     writeBytes(path, Old);
     const SettingsFile file(path);
     const ParseResult read = file.read();
@@ -55,10 +71,11 @@ void TestSettingsFileWindows::readAndReplace()
     QCOMPARE(read.settings->Extra, QByteArray("kept, as read"));
     QCOMPARE(file.write(Designed), std::nullopt);
     QCOMPARE(fileBytes(path), DesignedBytes);
-    QCOMPARE(entries(dir), QStringList{SettingsFileName});
-    QVERIFY(file.displayPath().endsWith(QDir::toNativeSeparators(dir.path() + u'/' + SettingsFileName)));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{SettingsFileName});
+    QCOMPARE(file.displayPath(), QDir::toNativeSeparators(path));
 
-    const ParseResult missing = SettingsFile(dir.filePath("nowhere.cfg")).read();
+    const ParseResult missing = SettingsFile(folder + "/nowhere.cfg").read();
     QVERIFY(!missing.settings);
     QVERIFY(!missing.error.reason.isEmpty());
 }
@@ -88,9 +105,15 @@ void TestSettingsFileWindows::leftoversClearedAndNothingElse()
     for (const QString &name : players)
         writeBytes(dir.filePath(name), name.toUtf8());
     writeBytes(dir.filePath(".zunkel.cfg.zunkel-config-0123456789abcdef"), "left by a killed save");
+    // Held, as a save that runs at the same time holds its new file.
+    const QString running = dir.filePath(".zunkel.cfg.zunkel-config-fedcba9876543210");
+    const HANDLE held = hold(running, GENERIC_WRITE | DELETE, 0, CREATE_NEW);
+    QVERIFY(held != INVALID_HANDLE_VALUE);
 
-    QCOMPARE(SettingsFile(path).write(Designed), std::nullopt);
-    QStringList expected = players + QStringList{SettingsFileName};
+    const std::optional<SettingsError> error = SettingsFile(path).write(Designed);
+    CloseHandle(held);
+    QCOMPARE(error, std::nullopt);
+    QStringList expected = players + QStringList{SettingsFileName, QFileInfo(running).fileName()};
     expected.sort();
     QStringList left = entries(dir);
     left.sort();
@@ -110,6 +133,59 @@ void TestSettingsFileWindows::secondNameRewrittenInPlace()
     QCOMPARE(SettingsFile(path).write(Designed), std::nullopt);
     QCOMPARE(fileBytes(other), DesignedBytes);
     QCOMPARE(fileBytes(path), DesignedBytes);
+}
+
+void TestSettingsFileWindows::heldFileWrittenInPlaceOrRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    writeBytes(path, Old);
+    // As the C runtime's fopen holds a file: it cannot be replaced, but written.
+    HANDLE holder = hold(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    QVERIFY(holder != INVALID_HANDLE_VALUE);
+    std::optional<SettingsError> error = SettingsFile(path).write(Designed);
+    CloseHandle(holder);
+    QCOMPARE(error, std::nullopt);
+    QCOMPARE(fileBytes(path), DesignedBytes);
+    QCOMPARE(entries(dir), QStringList{SettingsFileName});
+
+    // Not even writing shared: refused after a short wait, nothing changed.
+    writeBytes(path, Old);
+    holder = hold(path, GENERIC_READ, FILE_SHARE_READ);
+    error = SettingsFile(path).write(Designed);
+    CloseHandle(holder);
+    QVERIFY(error);
+    QVERIFY(!error->reason.isEmpty());
+    QCOMPARE(fileBytes(path), Old);
+    QCOMPARE(entries(dir), QStringList{SettingsFileName});
+}
+
+// windows_full_disk runs this under a file size limit, as a full disk would
+// stop a write; without one, the long value is simply saved.
+void TestSettingsFileWindows::fullDiskLeavesNothing()
+{
+    const qsizetype limit = qEnvironmentVariableIntValue("ZUNKEL_FILE_SIZE_LIMIT");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    writeBytes(path, Old);
+    GameSettings longer = Designed;
+    longer.Extra = QByteArray(5000, 'x');
+    const std::optional<SettingsError> error = SettingsFile(path).write(longer);
+    QCOMPARE(bool(error), limit > 0 && limit < 5000);
+    QCOMPARE(fileBytes(path), error ? Old : *serializeSettings(longer));
+    QCOMPARE(entries(dir), QStringList{SettingsFileName});
+}
+
+void TestSettingsFileWindows::linkToNothingRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    CreateSymbolicLinkW(wide(path), L"nowhere.cfg", SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    if (!QFileInfo(path).isSymLink())
+        QSKIP("no symbolic link can be made here (Wine 8 makes none, and says it did)");
+    QVERIFY(SettingsFile(path).write(Designed));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QVERIFY(!QFile::exists(dir.filePath("nowhere.cfg")));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFileWindows)
