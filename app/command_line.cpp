@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -31,11 +32,18 @@ const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
                        "There is NO WARRANTY, to the extent permitted by law.\n"
                        "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n";
 
+// The messages and the help, in the player's language. What scripts rely on
+// (options, keys, values) is never translated.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // The options, parsed; errors and the help text come from Qt's parser.
 struct Options {
     explicit Options(const QStringList &arguments)
     {
-        parser.setApplicationDescription(QStringLiteral(
+        parser.setApplicationDescription(CommandLine::tr(
             "Shows the Zunkel configuration window, or with an option works on the settings file "
             "zunkel.cfg beside this program without a window. Qt's own options (-platform, "
             "-style, -reverse...) apply to the window."));
@@ -44,7 +52,7 @@ struct Options {
         parser.addOptions({help, version, print, set});
         parser.addPositionalArgument(
             QStringLiteral("KEY=VALUE"),
-            QStringLiteral(
+            CommandLine::tr(
                 "With --set: fullscreen, filtering, flat and music take on or off (or true or false); "
                 "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768."),
             QStringLiteral("[--set KEY=VALUE...]"));
@@ -53,13 +61,13 @@ struct Options {
 
     QCommandLineParser parser;
     const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Prints this help.")};
+                                  CommandLine::tr("Prints this help.")};
     const QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")},
-                                     QStringLiteral("Prints the version and the licence.")};
+                                     CommandLine::tr("Prints the version and the licence.")};
     const QCommandLineOption print{QStringLiteral("print"),
-                                   QStringLiteral("Prints the settings, one KEY=VALUE a line.")};
+                                   CommandLine::tr("Prints the settings, one KEY=VALUE a line.")};
     const QCommandLineOption set{QStringLiteral("set"),
-                                 QStringLiteral("Changes the given settings and saves the file.")};
+                                 CommandLine::tr("Changes the given settings and saves the file.")};
     bool parsed = false;
 };
 
@@ -99,7 +107,7 @@ int print(const QByteArray &text)
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
         std::fflush(stdout) == 0)
         return 0;
-    return refuse(QStringLiteral("cannot write to standard output: %1")
+    return refuse(CommandLine::tr("cannot write to standard output: %1")
                       .arg(QString::fromLocal8Bit(std::strerror(errno))),
                   FileFailed);
 }
@@ -108,10 +116,10 @@ int print(const QByteArray &text)
 std::optional<int> refuseMistakes(const Options &options, bool takesArguments)
 {
     if (!options.parsed)
-        return refuse(QStringLiteral("%1 Try --help.").arg(options.parser.errorText()));
+        return refuse(CommandLine::tr("%1 Try --help.").arg(options.parser.errorText()));
     const QStringList arguments = options.parser.positionalArguments();
     if (!takesArguments && !arguments.isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1' (settings to change go after --set)")
+        return refuse(CommandLine::tr("unexpected argument '%1' (settings to change go after --set)")
                           .arg(arguments.front()));
     return std::nullopt;
 }
@@ -150,7 +158,7 @@ ReadOutcome readOrRefuse(const SettingsFile &file)
     const ParseResult read = file.read();
     if (!read.settings)
         return {std::nullopt,
-                refuse(QStringLiteral("cannot read %1: %2").arg(file.displayPath(), read.error.reason),
+                refuse(CommandLine::tr("cannot read %1: %2").arg(file.displayPath(), read.error.reason),
                        FileFailed)};
     return {read.settings, 0};
 }
@@ -173,7 +181,7 @@ int printSettings(const SettingsFile &file)
 int setSettings(const QStringList &assignments, const SettingsFile &file)
 {
     if (assignments.isEmpty())
-        return refuse(QStringLiteral("--set needs at least one KEY=VALUE"));
+        return refuse(CommandLine::tr("--set needs at least one KEY=VALUE"));
     // Every assignment is checked before the file is even read, so that a
     // mistake anywhere changes nothing.
     struct Change {
@@ -185,24 +193,24 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
     for (const QString &assignment : assignments) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals < 0)
-            return refuse(QStringLiteral("'%1' is not KEY=VALUE").arg(assignment));
+            return refuse(CommandLine::tr("'%1' is not KEY=VALUE").arg(assignment));
         const QString key = assignment.left(equals);
         const QString value = assignment.mid(equals + 1);
         if (key == u"resolution") {
             const bool offered = std::any_of(ResolutionTable.begin(), ResolutionTable.end(),
                                              [&](const Resolution &entry) { return value == entry.label; });
             if (!offered)
-                return refuse(QStringLiteral("the game does not offer the resolution '%1'").arg(value));
+                return refuse(CommandLine::tr("the game does not offer the resolution '%1'").arg(value));
             changes.push_back({nullptr, false, value});
             continue;
         }
         const auto flagKey = std::find_if(FlagKeys.begin(), FlagKeys.end(),
                                           [&](const FlagKey &entry) { return key == entry.key; });
         if (flagKey == FlagKeys.end())
-            return refuse(QStringLiteral("unknown setting '%1'").arg(key));
+            return refuse(CommandLine::tr("unknown setting '%1'").arg(key));
         const std::optional<bool> flag = parseFlag(value);
         if (!flag)
-            return refuse(QStringLiteral("%1 takes on or off, not '%2'").arg(key, value));
+            return refuse(CommandLine::tr("%1 takes on or off, not '%2'").arg(key, value));
         changes.push_back({flagKey->field, *flag, {}});
     }
 
@@ -217,7 +225,7 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
             applyChosenLabel(change.label, settings);
     }
     if (const std::optional<SettingsError> error = file.write(settings))
-        return refuse(QStringLiteral("cannot save %1: %2").arg(file.displayPath(), error->reason),
+        return refuse(CommandLine::tr("cannot save %1: %2").arg(file.displayPath(), error->reason),
                       FileFailed);
     return 0;
 }
@@ -245,7 +253,7 @@ int runCommandLine(const QStringList &arguments, const SettingsFile &file)
     if (parser.isSet(options.version))
         return print(Version);
     if (setting && parser.isSet(options.print))
-        return refuse(QStringLiteral("--print and --set go one at a time"));
+        return refuse(CommandLine::tr("--print and --set go one at a time"));
     if (setting)
         return setSettings(parser.positionalArguments(), file);
     return printSettings(file);

@@ -43,16 +43,6 @@ namespace
 {
 
 QPixmap picture(QStringView file) { return QPixmap::fromImage(bakedArt(file).constFirst()); }
-const QString FileErrorText = QStringLiteral("Sorry, config file not found");
-const QString DesktopWarningText =
-    QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
-                   "Either select a lower resolution or switch to full screen.");
-
-// After a system-wide install the player may not be allowed to save.
-const QString DeniedToUserAdvice =
-    QStringLiteral("Ask whoever installed the game to let you change this file, or copy this program and "
-                   "zunkel.cfg into a folder of your own and start it from there.");
-
 Qt::CheckState checkStateFor(QByteArrayView flag) { return isFlagSet(flag) ? Qt::Checked : Qt::Unchecked; }
 
 // Only a checked box counts as set; a greyed one does not.
@@ -181,7 +171,12 @@ void frmConfig::cmdExit_Click() { platform.endProgram(0); }
 void frmConfig::lstDisplay_Change(const QString &text)
 {
     if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight()))
-        platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
+        platform.showMessage(this,
+                             {QMessageBox::Critical,
+                              windowTitle(),
+                              tr("You chose a display size that, when windowed, will be bigger than your "
+                                 "desktop. Either select a lower resolution or switch to full screen."),
+                              {}});
 }
 
 bool frmConfig::event(QEvent *event)
@@ -220,8 +215,12 @@ void frmConfig::picMainSkin_MouseDown(QMouseEvent *event) { drag.StartWindowDrag
 void frmConfig::failOnFile(const SettingsError &error)
 {
     QString detail = QStringLiteral("%1: %2").arg(settingsFile.displayPath(), error.reason);
+    // After a system-wide install the player may not be allowed to save.
     if (error.deniedToUser)
-        detail += u'\n' + DeniedToUserAdvice;
-    platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
+        detail +=
+            u'\n' + tr("Ask whoever installed the game to let you change this file, or copy this program "
+                       "and zunkel.cfg into a folder of your own and start it from there.");
+    platform.showMessage(this,
+                         {QMessageBox::NoIcon, tr("Error"), tr("Sorry, config file not found"), detail});
     platform.endProgram(1);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -143,8 +144,8 @@ std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast
             if (std::optional<SettingsError> error = walk(folder.get(), text, false, links, next))
                 return error;
             if (info.st_uid != ::geteuid() && info.st_uid != next.info.st_uid)
-                return SettingsError{
-                    QStringLiteral("it is a link that another user made to a file that is not theirs")};
+                return SettingsError{QCoreApplication::translate(
+                    "SettingsFile", "it is a link that another user made to a file that is not theirs")};
             folder = std::move(next.folder);
             name = next.name;
             entry = std::move(next.path);
@@ -396,7 +397,7 @@ SettingsTarget::~SettingsTarget() = default;
 Outcome SettingsTarget::find(const Path &folder, const Path &name)
 {
     if (folder.empty())
-        return Failure{{QStringLiteral("the program's folder cannot be found")}};
+        return Failure{{QCoreApplication::translate("SettingsFile", "the program's folder cannot be found")}};
     const Fd opened(::open(folder.c_str(), FolderFlags));
     if (!opened.valid())
         return failure(errno);
@@ -447,7 +448,8 @@ Outcome SettingsTarget::replaceWith(QByteArrayView bytes, const TemporaryNames &
     // Kept private until it is given the old file's owner, ACL and mode.
     if (const int error = temporary.create(folder, names, old ? 0600 : 0666); error != 0) {
         if (error == EWOULDBLOCK)
-            return Failure{{QStringLiteral("another program locks every new file made beside it")}};
+            return Failure{{QCoreApplication::translate(
+                "SettingsFile", "another program locks every new file made beside it")}};
         return failure(error, old && (error == EACCES || error == EPERM));
     }
     if (old) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <utility>
@@ -20,7 +21,7 @@ QString systemReason(DWORD error)
                                               FORMAT_MESSAGE_IGNORE_INSERTS,
                                           nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                            : QStringLiteral("system error %1").arg(error);
+                            : QCoreApplication::translate("SettingsFile", "system error %1").arg(error);
     ::LocalFree(text);
     // Shown after the file's name, as on other systems: "C:\...\zunkel.cfg: Access is denied".
     if (reason.endsWith(u'.'))
@@ -161,7 +162,7 @@ SettingsTarget::~SettingsTarget() = default;
 Outcome SettingsTarget::find(const Path &folder, const Path &name)
 {
     if (folder.empty())
-        return Failure{{QStringLiteral("the program's folder cannot be found")}};
+        return Failure{{QCoreApplication::translate("SettingsFile", "the program's folder cannot be found")}};
     d->folder = folder;
     d->name = name;
     // Folders too, so that one planted under the file's name is told apart.
@@ -229,7 +230,7 @@ Outcome SettingsTarget::openForWriting()
 {
     // Windows would only say that access is denied.
     if (d->attributes & FILE_ATTRIBUTE_READONLY)
-        return Failure{{QStringLiteral("the file is marked read-only")}};
+        return Failure{{QCoreApplication::translate("SettingsFile", "the file is marked read-only")}};
     d->file = openExisting(d->path(), GENERIC_READ | GENERIC_WRITE);
     if (!d->file.valid())
         return lastFailure();

@@ -4,6 +4,7 @@
 
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -17,7 +18,7 @@ using FileSystem::TemporaryNames;
 namespace
 {
 
-const QString NotRegular = QStringLiteral("it is not a regular file");
+QString notRegular() { return QCoreApplication::translate("SettingsFile", "it is not a regular file"); }
 
 Outcome save(SettingsTarget &target, const Path &folder, const Path &name, QByteArrayView bytes)
 {
@@ -27,7 +28,7 @@ Outcome save(SettingsTarget &target, const Path &folder, const Path &name, QByte
         return target.replaceWith(bytes, TemporaryNames(target.name()));
     }
     if (!target.isRegularFile())
-        return Failure{{NotRegular}};
+        return Failure{{notRegular()}};
     // Opening it for writing asks the system whether this user may write it;
     // a file they may not write is not replaced either.
     if (Outcome failure = target.openForWriting())
@@ -96,7 +97,7 @@ ParseResult SettingsFile::read() const
     if (const Outcome failure = target.find(folder_, name_))
         return {std::nullopt, failure->error};
     if (!target.isRegularFile())
-        return {std::nullopt, {NotRegular}};
+        return {std::nullopt, {notRegular()}};
     QByteArray text;
     if (const Outcome failure = target.read(MaxSettingsTextBytes, text))
         return {std::nullopt, failure->error};
@@ -107,7 +108,8 @@ std::optional<SettingsError> SettingsFile::write(const GameSettings &settings) c
 {
     const std::optional<QByteArray> bytes = serializeSettings(settings);
     if (!bytes)
-        return SettingsError{QStringLiteral("a value cannot be written to the file")};
+        return SettingsError{
+            QCoreApplication::translate("SettingsFile", "a value cannot be written to the file")};
     SettingsTarget target;
     if (const Outcome failure = save(target, folder_, name_, *bytes))
         return failure->error;
