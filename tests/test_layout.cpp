@@ -68,7 +68,8 @@ int drawnWidth(const QWidget *widget, const QString &text)
 
 // Every caption in the room its control gives it, drawn whole: the check
 // boxes' beside their box, the buttons' inside their edge, the frame's title
-// clear of the groove's corner, and the title on the skin.
+// as clear of the groove's right corner as it is of the left, and the title
+// on the skin.
 void captionsFit(QWidget &window)
 {
     for (auto *box : window.findChildren<QCheckBox *>()) {
