@@ -4,6 +4,7 @@
 
 #include "game_settings.h"
 #include "resolution_table.h"
+#include "standard_streams.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -96,21 +97,29 @@ QString oneLine(const QString &text)
 
 int refuse(const QString &problem, int status = UsageError)
 {
-    std::fprintf(stderr, "zunkel-config: %s\n", oneLine(problem).toLocal8Bit().constData());
+    writeText(stderr, QStringLiteral("zunkel-config: %1\n").arg(oneLine(problem)));
     return status;
 }
 
 // Output that does not reach standard output whole (closed, a full disk) is
 // a failure: a script that keeps it must not take an empty file for success.
+int outputLost()
+{
+    return refuse(CommandLine::tr("cannot write to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
+                  FileFailed);
+}
+
 int print(const QByteArray &text)
 {
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
         std::fflush(stdout) == 0)
         return 0;
-    return refuse(CommandLine::tr("cannot write to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
-                  FileFailed);
+    return outputLost();
 }
+
+// The help, in the player's language.
+int printText(const QString &text) { return writeText(stdout, text) ? 0 : outputLost(); }
 
 // Anything the parser could not place, or an argument where none belongs.
 std::optional<int> refuseMistakes(const Options &options, bool takesArguments)
@@ -249,7 +258,7 @@ int runCommandLine(const QStringList &arguments, const SettingsFile &file)
     if (const std::optional<int> refused = refuseMistakes(options, setting))
         return *refused;
     if (parser.isSet(options.help))
-        return print(parser.helpText().toLocal8Bit());
+        return printText(parser.helpText());
     if (parser.isSet(options.version))
         return print(Version);
     if (setting && parser.isSet(options.print))
