@@ -123,7 +123,7 @@
     <name>frmConfig</name>
     <message>
         <source>Config</source>
-        <translation>Configuration</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Settings of the game Zunkel</source>

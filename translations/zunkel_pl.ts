@@ -123,7 +123,7 @@
     <name>frmConfig</name>
     <message>
         <source>Config</source>
-        <translation>Konfiguracja</translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Settings of the game Zunkel</source>

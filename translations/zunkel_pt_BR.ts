@@ -123,7 +123,7 @@
     <name>frmConfig</name>
     <message>
         <source>Config</source>
-        <translation>Configuração</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Settings of the game Zunkel</source>
