@@ -5,9 +5,11 @@
 #include "file_failure.h"
 #include "game_settings.h"
 #include "resolution_table.h"
+#include "standard_streams.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -32,21 +34,44 @@ const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
                        "There is NO WARRANTY, to the extent permitted by law.\n"
                        "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n";
 
+// The messages and the help, in the player's language. What scripts rely on
+// (options, keys, values) is never translated.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// Words of `text` in lines of at most `columns` characters (a longer word
+// keeps a line of its own).
+QString wrapped(const QString &text, qsizetype columns = 80)
+{
+    QString result, line;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > columns) {
+            result += line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return result + line;
+}
+
 // The options, parsed; errors and the help text come from Qt's parser.
 struct Options {
     explicit Options(const QStringList &arguments)
     {
-        // Qt prints the description as it is: its lines are kept to 80 columns here.
-        parser.setApplicationDescription(
-            QStringLiteral("Shows the Zunkel configuration window, or with an option works on the settings\n"
-                           "file zunkel.cfg beside this program without a window. Qt's own options\n"
-                           "(-platform, -style, -reverse...) apply to the window."));
+        // Qt prints the description as it is: it is wrapped here, in whatever
+        // language it comes, to the 80 columns of a terminal.
+        parser.setApplicationDescription(wrapped(CommandLine::tr(
+            "Shows the Zunkel configuration window, or with an option works on the settings file "
+            "zunkel.cfg beside this program without a window. Qt's own options (-platform, "
+            "-style, -reverse...) apply to the window.")));
         // "-platform" is one option, as Qt reads it, not eight letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, print, set});
         parser.addPositionalArgument(
             QStringLiteral("KEY=VALUE"),
-            QStringLiteral(
+            CommandLine::tr(
                 "With --set: fullscreen, filtering, flat and music take on or off (or true or false); "
                 "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768."),
             QStringLiteral("[--set KEY=VALUE...]"));
@@ -55,13 +80,13 @@ struct Options {
 
     QCommandLineParser parser;
     const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Prints this help.")};
+                                  CommandLine::tr("Prints this help.")};
     const QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")},
-                                     QStringLiteral("Prints the version and the licence.")};
+                                     CommandLine::tr("Prints the version and the licence.")};
     const QCommandLineOption print{QStringLiteral("print"),
-                                   QStringLiteral("Prints the settings, one KEY=VALUE a line.")};
+                                   CommandLine::tr("Prints the settings, one KEY=VALUE a line.")};
     const QCommandLineOption set{QStringLiteral("set"),
-                                 QStringLiteral("Changes the given settings and saves the file.")};
+                                 CommandLine::tr("Changes the given settings and saves the file.")};
     bool parsed = false;
 };
 
@@ -90,17 +115,15 @@ QString oneLine(const QString &text)
 
 int refuse(const QString &problem, int status = UsageError)
 {
-    std::fprintf(stderr, "zunkel-config: %s\n", oneLine(problem).toLocal8Bit().constData());
+    writeText(stderr, QStringLiteral("zunkel-config: %1\n").arg(oneLine(problem)));
     return status;
 }
 
 // A file that cannot be read or saved: the file and the system's reason, and
 // on a line of its own what a player the system keeps out can do.
-int refuseFile(const char *doing, const SettingsFile &file, const SettingsError &error)
+int refuseFile(const QString &problem, const SettingsError &error)
 {
-    refuse(
-        QStringLiteral("cannot %1 %2: %3").arg(QLatin1String(doing), failedPath(file, error), error.reason),
-        FileFailed);
+    refuse(problem, FileFailed);
     if (const QString advice = adviceFor(error); !advice.isEmpty())
         refuse(advice);
     return FileFailed;
@@ -108,24 +131,32 @@ int refuseFile(const char *doing, const SettingsFile &file, const SettingsError 
 
 // Output that does not reach standard output whole (closed, a full disk) is
 // a failure: a script that keeps it must not take an empty file for success.
+int outputLost()
+{
+    return refuse(CommandLine::tr("cannot write to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
+                  FileFailed);
+}
+
 int print(const QByteArray &text)
 {
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
         std::fflush(stdout) == 0)
         return 0;
-    return refuse(QStringLiteral("cannot write to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
-                  FileFailed);
+    return outputLost();
 }
+
+// The help, in the player's language.
+int printText(const QString &text) { return writeText(stdout, text) ? 0 : outputLost(); }
 
 // Anything the parser could not place, or an argument where none belongs.
 std::optional<int> refuseMistakes(const Options &options, bool takesArguments)
 {
     if (!options.parsed)
-        return refuse(QStringLiteral("%1 Try --help.").arg(options.parser.errorText()));
+        return refuse(CommandLine::tr("%1 Try --help.").arg(options.parser.errorText()));
     const QStringList arguments = options.parser.positionalArguments();
     if (!takesArguments && !arguments.isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1' (settings to change go after --set)")
+        return refuse(CommandLine::tr("unexpected argument '%1' (settings to change go after --set)")
                           .arg(arguments.front()));
     return std::nullopt;
 }
@@ -163,7 +194,11 @@ ReadOutcome readOrRefuse(const SettingsFile &file)
 {
     const ParseResult read = file.read();
     if (!read.settings)
-        return {std::nullopt, refuseFile("read", file, read.error)};
+        return {
+            std::nullopt,
+            refuseFile(
+                CommandLine::tr("cannot read %1: %2").arg(failedPath(file, read.error), read.error.reason),
+                read.error)};
     return {read.settings, 0};
 }
 
@@ -190,7 +225,7 @@ int printSettings(const SettingsFile &file)
 int setSettings(const QStringList &assignments, const SettingsFile &file)
 {
     if (assignments.isEmpty())
-        return refuse(QStringLiteral("--set needs at least one KEY=VALUE"));
+        return refuse(CommandLine::tr("--set needs at least one KEY=VALUE"));
     // Every assignment is checked before the file is even read, so that a
     // mistake anywhere changes nothing.
     struct Change {
@@ -202,24 +237,24 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
     for (const QString &assignment : assignments) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals < 0)
-            return refuse(QStringLiteral("'%1' is not KEY=VALUE").arg(assignment));
+            return refuse(CommandLine::tr("'%1' is not KEY=VALUE").arg(assignment));
         const QString key = assignment.left(equals);
         const QString value = assignment.mid(equals + 1);
         if (key == u"resolution") {
             const bool offered = std::any_of(ResolutionTable.begin(), ResolutionTable.end(),
                                              [&](const Resolution &entry) { return value == entry.label; });
             if (!offered)
-                return refuse(QStringLiteral("the game does not offer the resolution '%1'").arg(value));
+                return refuse(CommandLine::tr("the game does not offer the resolution '%1'").arg(value));
             changes.push_back({nullptr, false, value});
             continue;
         }
         const auto flagKey = std::find_if(FlagKeys.begin(), FlagKeys.end(),
                                           [&](const FlagKey &entry) { return key == entry.key; });
         if (flagKey == FlagKeys.end())
-            return refuse(QStringLiteral("unknown setting '%1'").arg(key));
+            return refuse(CommandLine::tr("unknown setting '%1'").arg(key));
         const std::optional<bool> flag = parseFlag(value);
         if (!flag)
-            return refuse(QStringLiteral("%1 takes on or off, not '%2'").arg(key, value));
+            return refuse(CommandLine::tr("%1 takes on or off, not '%2'").arg(key, value));
         changes.push_back({flagKey->field, *flag, {}});
     }
 
@@ -234,7 +269,8 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
             applyChosenLabel(change.label, settings);
     }
     if (const std::optional<SettingsError> error = file.write(settings))
-        return refuseFile("save", file, *error);
+        return refuseFile(CommandLine::tr("cannot save %1: %2").arg(failedPath(file, *error), error->reason),
+                          *error);
     return 0;
 }
 
@@ -257,11 +293,11 @@ int runCommandLine(const QStringList &arguments, const SettingsFile &file)
     if (const std::optional<int> refused = refuseMistakes(options, setting))
         return *refused;
     if (parser.isSet(options.help))
-        return print(parser.helpText().toLocal8Bit());
+        return printText(parser.helpText());
     if (parser.isSet(options.version))
         return print(Version);
     if (setting && parser.isSet(options.print))
-        return refuse(QStringLiteral("--print and --set go one at a time"));
+        return refuse(CommandLine::tr("--print and --set go one at a time"));
     if (setting)
         return setSettings(parser.positionalArguments(), file);
     return printSettings(file);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
+#include "language.h"
 #include "settings_file.h"
 #include "standard_streams.h"
 #include "start_tool.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     if (asksForCommandLineMode(arguments)) {
         QCoreApplication app(argc, argv);
+        useLanguage();
         return runCommandLine(QCoreApplication::arguments(), SettingsFile::besideExecutable());
     }
     const QByteArray windowSystem =
@@ -26,6 +28,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", windowSystem);
     // Takes Qt's own options (-platform, -style...) out of the arguments.
     QApplication app(argc, argv);
+    useLanguage();
     if (const std::optional<int> refused = refuseWindowArguments(QCoreApplication::arguments()))
         return *refused;
     return startTool();

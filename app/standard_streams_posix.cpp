@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "standard_streams.h"
 
+#include <QString>
+
 #include <cerrno>
 #include <fcntl.h>
 
@@ -12,4 +14,11 @@ void reserveStandardStreams()
         // stream does. The lowest free number is the one just found closed.
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
             ::open("/dev/null", O_RDONLY | O_NOCTTY);
+}
+
+bool writeText(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size()) &&
+           std::fflush(stream) == 0;
 }

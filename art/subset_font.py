@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: MIT
 """Keeps of a TrueType face only the given characters.
 
-Usage: subset_font.py SOURCE.ttf TARGET.ttf CHARACTERS
+Usage: subset_font.py SOURCE.ttf TARGET.ttf CHARACTERS [TRANSLATIONS.ts...]
 CHARACTERS is a comma-separated list of code points and ranges, e.g.
-"U+0020-007E,U+2715".
+"U+0020-007E,U+2715". Every character of the translations in the Qt Linguist
+files is kept as well.
 
 What the layout rules of the kept characters reach (ligatures, accents) is
 kept too, with its own characters when the face gives it any: FreeType hints
@@ -15,6 +16,7 @@ the layout rules that text uses by default, and every name record (the
 copyright and licence among them) stay as they are.
 """
 import sys
+import xml.etree.ElementTree as ElementTree
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -28,14 +30,22 @@ def code_points(text):
     return points
 
 
-def main(source, target, characters):
+def translated_code_points(ts_file):
+    points = set()
+    for element in ElementTree.parse(ts_file).iter():
+        if element.tag in ("translation", "numerusform") and element.text:
+            points.update(ord(c) for c in element.text if c.isprintable())
+    return points
+
+
+def main(source, target, characters, *translations):
     options = subset.Options(name_IDs=["*"], name_languages=["*"], name_legacy=True,
                              legacy_kern=True, notdef_outline=True)
     options.drop_tables += ["FFTM"]  # the font editor's timestamps
     by_glyph = {}
     for point, glyph in TTFont(source).getBestCmap().items():
         by_glyph.setdefault(glyph, set()).add(point)
-    wanted = code_points(characters)
+    wanted = code_points(characters).union(*map(translated_code_points, translations))
     while True:
         # As they are: recomputed bounds change a flag that moves glyphs.
         font = TTFont(source, recalcBBoxes=False, recalcTimestamp=False)
@@ -50,6 +60,6 @@ def main(source, target, characters):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "file_failure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString failedPath(const SettingsFile &file, const SettingsError &error)
@@ -19,7 +20,8 @@ QString adviceFor(const SettingsError &error)
 {
     if (!error.deniedToUser)
         return {};
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "SettingsFile",
         "Ask whoever installed the game to let you change this file, or copy this program and "
         "zunkel.cfg into a folder of your own and start it from there.");
 }

@@ -44,11 +44,6 @@ namespace
 {
 
 QPixmap picture(QStringView file) { return QPixmap::fromImage(bakedArt(file).constFirst()); }
-const QString FileErrorText = QStringLiteral("Sorry, config file not found");
-const QString DesktopWarningText =
-    QStringLiteral("You chose a display size that, when windowed, will be bigger than your desktop. "
-                   "Either select a lower resolution or switch to full screen.");
-
 Qt::CheckState checkStateFor(QByteArrayView flag) { return isFlagSet(flag) ? Qt::Checked : Qt::Unchecked; }
 
 // Only a checked box counts as set; a greyed one does not.
@@ -177,7 +172,12 @@ void frmConfig::cmdExit_Click() { platform.endProgram(0); }
 void frmConfig::lstDisplay_Change(const QString &text)
 {
     if (DesktopFitCheck(text, ui->chkFS->checkState(), platform.desktopHeight(*this)))
-        platform.showMessage(this, {QMessageBox::Critical, windowTitle(), DesktopWarningText, {}});
+        platform.showMessage(this,
+                             {QMessageBox::Critical,
+                              windowTitle(),
+                              tr("You chose a display size that, when windowed, will be bigger than your "
+                                 "desktop. Either select a lower resolution or switch to full screen."),
+                              {}});
 }
 
 bool frmConfig::event(QEvent *event)
@@ -218,6 +218,7 @@ void frmConfig::failOnFile(const SettingsError &error)
     QString detail = QStringLiteral("%1: %2").arg(failedPath(settingsFile, error), error.reason);
     if (const QString advice = adviceFor(error); !advice.isEmpty())
         detail += u'\n' + advice;
-    platform.showMessage(this, {QMessageBox::NoIcon, QStringLiteral("Error"), FileErrorText, detail});
+    platform.showMessage(this,
+                         {QMessageBox::NoIcon, tr("Error"), tr("Sorry, config file not found"), detail});
     platform.endProgram(1);
 }

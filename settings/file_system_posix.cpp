@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -152,8 +153,8 @@ std::optional<SettingsError> walk(int from, QByteArrayView path, bool followLast
             if (std::optional<SettingsError> error = walk(folder.get(), text, false, links, next))
                 return error;
             if (info.st_uid != ::geteuid() && info.st_uid != next.info.st_uid)
-                return SettingsError{
-                    QStringLiteral("it is a link that another user made to a file that is not theirs")};
+                return SettingsError{QCoreApplication::translate(
+                    "SettingsFile", "it is a link that another user made to a file that is not theirs")};
             folder = std::move(next.folder);
             name = next.name;
             entry = std::move(next.path);
@@ -328,7 +329,8 @@ QString toDisplay(const Path &path) { return QFile::decodeName(bytesOf(path)); }
 Outcome find(const Path &folder, const Path &name, std::unique_ptr<Found> &found)
 {
     if (folder.empty())
-        return {Result::Failed, {QStringLiteral("the program's folder cannot be found")}};
+        return {Result::Failed,
+                {QCoreApplication::translate("SettingsFile", "the program's folder cannot be found")}};
     const Fd opened(::open(folder.c_str(), FolderFlags));
     if (!opened.valid())
         return fail(errno);
@@ -438,7 +440,9 @@ Outcome makeNew(const Found &found, const Path &name, bool private_, std::unique
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         if (sameFile(folder, bytes.constData(), fd.get()))
             ::unlinkat(folder, bytes.constData(), 0);
-        return {Result::Busy, {QStringLiteral("another program locks every new file made beside it")}};
+        return {Result::Busy,
+                {QCoreApplication::translate("SettingsFile",
+                                             "another program locks every new file made beside it")}};
     }
     // Another save's clearing may have taken it before it was locked.
     if (!sameFile(folder, bytes.constData(), fd.get()))

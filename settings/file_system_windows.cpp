@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ QString systemReason(DWORD error)
                                               FORMAT_MESSAGE_IGNORE_INSERTS,
                                           nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                            : QStringLiteral("system error %1").arg(error);
+                            : QCoreApplication::translate("SettingsFile", "system error %1").arg(error);
     ::LocalFree(text);
     // Shown after the file's name, as on other systems: "C:\...\zunkel.cfg: Access is denied".
     if (reason.endsWith(u'.'))
@@ -220,7 +221,8 @@ QString toDisplay(const Path &path) { return QString::fromStdWString(path.native
 Outcome find(const Path &folder, const Path &name, std::unique_ptr<Found> &found)
 {
     if (folder.empty())
-        return {Result::Failed, {QStringLiteral("the program's folder cannot be found")}};
+        return {Result::Failed,
+                {QCoreApplication::translate("SettingsFile", "the program's folder cannot be found")}};
     auto result = std::make_unique<WindowsFound>();
     result->folder = systemPath(folder);
     result->name = name;
@@ -269,7 +271,8 @@ Outcome open(const Found &found, Access access, std::unique_ptr<Opened> &opened)
     const WindowsFound &file = windows(found);
     // Windows would only say that access is denied.
     if (access == Access::Write && (file.attributes & FILE_ATTRIBUTE_READONLY))
-        return {Result::Failed, {QStringLiteral("the file is marked read-only")}};
+        return {Result::Failed,
+                {QCoreApplication::translate("SettingsFile", "the file is marked read-only")}};
     auto result = std::make_unique<WindowsOpened>();
     result->handle = Handle(::ReOpenFile(file.handle.get(),
                                          access == Access::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,

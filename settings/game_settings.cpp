@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "game_settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -165,7 +167,7 @@ ParseResult parseSettings(QByteArrayView text)
     const bool marked = std::any_of(Utf16Marks.begin(), Utf16Marks.end(),
                                     [&](QByteArrayView mark) { return text.startsWith(mark); });
     if (marked || isUnmarkedUtf16(text))
-        return {std::nullopt, {QStringLiteral("the file is UTF-16 text")}};
+        return {std::nullopt, {QCoreApplication::translate("SettingsFile", "the file is UTF-16 text")}};
     // Left there, a UTF-8 mark would turn a "TRUE" into something else.
     if (text.startsWith(ByteOrderMark))
         text = text.sliced(ByteOrderMark.size());
@@ -178,13 +180,18 @@ ParseResult parseSettings(QByteArrayView text)
             break;
         case FieldReader::Status::EndOfInput:
             return {std::nullopt,
-                    {QStringLiteral("the file ends after %1 of its %2 values").arg(index).arg(FieldCount)}};
+                    {QCoreApplication::translate("SettingsFile", "the file ends after %1 of its %2 values")
+                         .arg(index)
+                         .arg(FieldCount)}};
         case FieldReader::Status::TooLong:
             return {std::nullopt,
-                    {QStringLiteral("value %1 of the file is longer than 1 MiB").arg(index + 1)}};
+                    {QCoreApplication::translate("SettingsFile", "value %1 of the file is longer than 1 MiB")
+                         .arg(index + 1)}};
         case FieldReader::Status::Unclosed:
             return {std::nullopt,
-                    {QStringLiteral("value %1 of the file has a quote that is never closed").arg(index + 1)}};
+                    {QCoreApplication::translate("SettingsFile",
+                                                 "value %1 of the file has a quote that is never closed")
+                         .arg(index + 1)}};
         }
         ++index;
     }

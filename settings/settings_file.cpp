@@ -4,6 +4,7 @@
 
 #include "file_system.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -14,7 +15,7 @@ using namespace FileSystem;
 namespace
 {
 
-const QString NotRegular = QStringLiteral("it is not a regular file");
+QString notRegular() { return QCoreApplication::translate("SettingsFile", "it is not a regular file"); }
 
 Outcome failed(const QString &reason) { return {Result::Failed, {reason}}; }
 
@@ -38,7 +39,7 @@ template <typename File> Outcome writeAll(File &file, QByteArrayView bytes, qint
         if (Outcome outcome = writeAt(file, bytes, at, written); !outcome.done())
             return outcome;
         if (written <= 0)
-            return failed(QStringLiteral("the system wrote nothing"));
+            return failed(QCoreApplication::translate("SettingsFile", "the system wrote nothing"));
         bytes = bytes.sliced(written);
         at += written;
     }
@@ -129,7 +130,7 @@ Outcome save(const Found &found, QByteArrayView bytes)
     if (found.missing)
         return replaceWithNew(found, nullptr, bytes);
     if (!found.regular)
-        return failed(NotRegular);
+        return failed(notRegular());
     // Opening it for writing asks the system whether this user may write it;
     // a file they may not write is not replaced either.
     std::unique_ptr<Opened> file;
@@ -216,7 +217,7 @@ ParseResult SettingsFile::read() const
     if (const Outcome outcome = find(folder_, name_, found); !outcome.done())
         return {std::nullopt, outcome.error};
     if (!found->regular)
-        return {std::nullopt, {NotRegular}};
+        return {std::nullopt, {notRegular()}};
     std::unique_ptr<Opened> file;
     if (const Outcome outcome = waitFor([&] { return open(*found, Access::Read, file); }); !outcome.done())
         return {std::nullopt, outcome.error};
@@ -240,7 +241,8 @@ std::optional<SettingsError> SettingsFile::write(const GameSettings &settings) c
 {
     const std::optional<QByteArray> bytes = serializeSettings(settings);
     if (!bytes)
-        return SettingsError{QStringLiteral("a value cannot be written to the file")};
+        return SettingsError{
+            QCoreApplication::translate("SettingsFile", "a value cannot be written to the file")};
     std::unique_ptr<Found> found;
     if (const Outcome outcome = find(folder_, name_, found); !outcome.done() && !(found && found->missing))
         return outcome.error;

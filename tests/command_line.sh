@@ -43,6 +43,19 @@ printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$
 run "$dir/zunkel-config" --print
 [[ $status == 0 && $out == $'fullscreen=off\nresolution=1280x720\nfiltering=off\nflat=on\nmusic=on' ]] ||
   fail "--print: $status '$out' '$err'"
+# Every language translates the help and the messages, but prints the same
+# keys and values: scripts rely on them.
+printed=$out
+english_help=$("$dir/zunkel-config" --help)
+for translation in "$(dirname "$0")"/../translations/zunkel_*.ts; do
+  language=${translation##*/zunkel_} language=${language%.ts}
+  run env LANGUAGE="$language" "$dir/zunkel-config" --print
+  [[ $status == 0 && $out == "$printed" ]] || fail "--print in $language: $status '$out' '$err'"
+  run env LANGUAGE="$language" "$dir/zunkel-config" --help
+  [[ $status == 0 && $out == *--print*--set* && $out != "$english_help" ]] || fail "--help in $language: '$out'"
+  run env LANGUAGE="$language" "$dir/zunkel-config" --set colour=on
+  [[ $status == 2 && $err == *colour* && $err != *"unknown setting"* ]] || fail "a refusal in $language: '$err'"
+done
 
 run "$dir/zunkel-config" --set resolution=1024x768 -- fullscreen=On music=false
 [[ $status == 0 && -z $out && -z $err ]] || fail "--set: $status '$out' '$err'"

@@ -3,17 +3,21 @@
 // The designed window as the X server shows it: positions, stacking, colours,
 // fonts and keyboard order. Runs on a private X server (with_xvfb.sh).
 #include "frm_config.h"
+#include "language.h"
 #include "recording_platform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -21,6 +25,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QXmlStreamReader>
+
+#include <cmath>
 
 namespace
 {
@@ -48,6 +55,67 @@ QRect pixels(const Placement &p) { return QRect(p.left / 15, p.top / 15, p.width
 
 QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
+// A text's width as drawn at the screen's scale, in the window's pixels:
+// hinting at the device's pixel size may make it wider than at scale 1.
+int drawnWidth(const QWidget *widget, const QString &text)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    QFont font = widget->font();
+    font.setPointSizeF(font.pointSizeF() * ratio);
+    const qreal device = QFontMetricsF(font, widget).boundingRect(text).width();
+    return std::max(int(std::ceil(device / ratio)), widget->fontMetrics().boundingRect(text).width());
+}
+
+// Every caption in the room its control gives it, drawn whole: the check
+// boxes' beside their box, the buttons' inside their edge, the frame's title
+// as clear of the groove's right corner as it is of the left, and the title
+// on the skin.
+void captionsFit(QWidget &window)
+{
+    for (auto *box : window.findChildren<QCheckBox *>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        QVERIFY2(drawnWidth(box, box->text()) <= text.width(), qPrintable(box->text()));
+    }
+    for (auto *button : window.findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect text = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(drawnWidth(button, button->text()) <= text.width(), qPrintable(button->text()));
+    }
+    auto *frame = window.findChild<QGroupBox *>(QStringLiteral("Frame2"));
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    const QRect title =
+        frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    QVERIFY2(title.left() + drawnWidth(frame, frame->title() + u' ') <= frame->width() - 8,
+             qPrintable(frame->title()));
+    auto *label = window.findChild<QLabel *>(QStringLiteral("lblTitle"));
+    QVERIFY2(drawnWidth(label, label->text()) <= label->contentsRect().width(), qPrintable(label->text()));
+}
+
+// The translations a Qt Linguist file gives, by the English text.
+QHash<QString, QString> translationsIn(const QString &tsFile)
+{
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(tsFile));
+    QHash<QString, QString> translations;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation")
+            translations.insert(source, xml.readElementText());
+    }
+    return translations;
+}
+
 } // namespace
 
 class TestLayout : public QObject
@@ -64,6 +132,8 @@ class TestLayout : public QObject
     void buttonsAndFrameOnScreen();
     void messageBoxesAndTooltipsAlike();
     void tabWalksDesignedOrder();
+    void everyLanguage_data();
+    void everyLanguage();
 
   private:
     QImage screenOfWindow();
@@ -182,16 +252,7 @@ void TestLayout::fonts()
     const QFontInfo option(control("chkFiltering")->font());
     QCOMPARE(option.family(), QStringLiteral("DejaVu Sans Condensed"));
     QVERIFY(!option.bold());
-    // Every caption fits its control.
-    for (const char *name : {"chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
-        auto *box = control<QCheckBox>(name);
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-        QVERIFY2(box->fontMetrics().boundingRect(box->text()).width() <= text.width(), name);
-    }
-    auto *title_label = control<QLabel>("lblTitle");
-    QVERIFY(title_label->sizeHint().width() <= title_label->width());
+    captionsFit(*window);
 }
 
 // Raised edges, sunk while pressed and white around the focused button; the
@@ -289,6 +350,69 @@ void TestLayout::tabWalksDesignedOrder()
     }
     QCOMPARE(QProcess::execute("xdotool", {"key", "shift+Tab"}), 0);
     QTRY_COMPARE(focused(), order.back());
+}
+
+void TestLayout::everyLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : offeredLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// In each language every text of the window, its boxes and what screen
+// readers say is the one its translation gives, none left in English, and
+// every caption still fits.
+void TestLayout::everyLanguage()
+{
+    QFETCH(QString, language);
+    const QHash<QString, QString> own = translationsIn(TRANSLATIONS "/zunkel_" + language + ".ts");
+    const QHash<QString, QString> qt = translationsIn(QT_TRANSLATIONS "/qtbase_" + language + ".ts");
+    RecordingPlatform translatedPlatform;
+    useLanguage({language});
+    frmConfig translated(translatedPlatform, SettingsFile(dir.filePath(SettingsFileName)));
+    QVERIFY(translated.Form_Load());
+    frmConfig missing(translatedPlatform, SettingsFile(dir.filePath(QStringLiteral("gone"))));
+    QVERIFY(!missing.Form_Load());
+    // Qt's own words: the message box's button, and what a screen reader
+    // offers to do with an entry of the chooser.
+    const QString ok =
+        QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok).button(QMessageBox::Ok)->text();
+    QAccessibleInterface *entry =
+        QAccessible::queryAccessibleInterface(translated.findChild<QComboBox *>(QStringLiteral("lstDisplay")))
+            ->child(0);
+    const QString press =
+        entry->actionInterface()->localizedActionName(QAccessibleActionInterface::pressAction());
+    useLanguage({QStringLiteral("en")});
+
+    auto compare = [&](const QString &english, const QString &shown, const QHash<QString, QString> &texts) {
+        if (!english.contains(QRegularExpression(QStringLiteral("\\w"))))
+            return; // a symbol
+        QVERIFY2(texts.contains(english), qPrintable("not translated: " + english));
+        QCOMPARE(shown, texts.value(english));
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window.get());
+    for (QWidget *english : std::as_const(widgets)) {
+        if (english->objectName().isEmpty())
+            continue; // Qt's own parts of a control
+        QWidget *shown =
+            english == window.get() ? &translated : translated.findChild<QWidget *>(english->objectName());
+        QVERIFY(shown);
+        for (const char *property :
+             {"text", "title", "toolTip", "accessibleName", "accessibleDescription", "windowTitle"})
+            compare(english->property(property).toString(), shown->property(property).toString(), own);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(translatedPlatform.messages.size(), size_t(1));
+    compare(QStringLiteral("Error"), translatedPlatform.messages[0].title, own);
+    compare(QStringLiteral("Sorry, config file not found"), translatedPlatform.messages[0].text, own);
+    compare(QStringLiteral("OK"), QString(ok).remove(u'&'), qt);
+    compare(QStringLiteral("Press"), press, qt);
+
+    translated.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&translated));
+    captionsFit(translated);
 }
 
 QTEST_MAIN(TestLayout)

@@ -70,6 +70,17 @@ start_tool() {
   tool_pid=$!
 }
 
+# translated TEXT: the tool's text as the language it runs in (LANGUAGE, the
+# first one named) has it in its translation, else as it is.
+translated() {
+  local file
+  file=$(dirname "${BASH_SOURCE[0]}")/../../translations/zunkel_${LANGUAGE%%:*}.ts
+  [[ -n ${LANGUAGE:-} && -f $file ]] || { echo "$1"; return; }
+  python3 -c 'import sys, xml.etree.ElementTree as tree
+print(next(m.findtext("translation") for m in tree.parse(sys.argv[1]).iter("message")
+           if m.findtext("source") == sys.argv[2]))' "$file" "$1"
+}
+
 # find_window PID TITLE: waits up to 15 s for the tool's visible window with
 # that title. Searched for again and again: a search fails at once when a
 # window it looks at goes away meanwhile, as Wine's do while it starts.

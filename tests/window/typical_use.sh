@@ -6,7 +6,8 @@
 # the close button without saving. The game's folder has a Latin-1 name, which
 # is no valid UTF-8, and holds the player's own copies of the settings; the
 # tool is started from another folder with a settings file of its own. Only
-# the file beside the tool is read and written.
+# the file beside the tool is read and written. LANGUAGE names the language
+# the tool shows.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 tool=$1
@@ -25,15 +26,16 @@ done
 others() { (cd "$scratch" && find . -type f ! -name zunkel-config ! -path "./Spiele*/zunkel.cfg" -exec md5sum {} + | sort); }
 before=$(others)
 
+title=$(translated Config)
 start_tool "$dir"
-window=$(find_window "$tool_pid" Config)
+window=$(find_window "$tool_pid" "$title")
 click "$window" 209 55          # the resolution chooser opens its list
 sleep 0.3
 xdotool key --delay 50 Down Down Return
 click "$window" 174 129         # Fullscreen
 click "$window" 185 159         # Save
 wait_for_content "$dir/zunkel.cfg" "$dir/expected"
-[[ $(window_count "$tool_pid" Config) == 1 ]] || fail "Save showed a message"
+[[ $(window_count "$tool_pid" "$title") == 1 ]] || fail "Save showed a message"
 click "$window" 236 159         # Quit
 wait_exit "$tool_pid"
 [[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
@@ -43,7 +45,7 @@ cmp "$dir/zunkel.cfg" "$dir/expected" || fail "the saved file changed after Save
 [[ $(others) == "$before" ]] || fail "a save changed other files: $(others)"
 
 start_tool "$dir"
-window=$(find_window "$tool_pid" Config)
+window=$(find_window "$tool_pid" "$title")
 click "$window" 47 157          # Play Music
 click "$window" 264 13          # the close button
 wait_exit "$tool_pid"
