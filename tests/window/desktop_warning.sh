@@ -5,8 +5,11 @@
 # pixels high, and not otherwise; 800x600 never warns there. The pick stands
 # and is saved. With SCALES the tool runs at each of those scales in turn: the
 # desktop keeps its height in device pixels at every one (a 768 pixel high
-# screen at 2.25 is 768 high, not 341 scaled pixels times 2.25).
+# screen at 2.25 is 768 high, not 341 scaled pixels times 2.25). Given a
+# Windows program, under with_wine.sh, the same for it: Wine hands Windows
+# programs its WINEQT_ variables as QT_ ones.
 set -euo pipefail
+[[ $1 == *.exe ]] && tool_name=zunkel-config.exe
 source "$(dirname "$0")/lib.sh"
 tool=$1
 sample=$2
@@ -18,7 +21,7 @@ read -r _ desktop_height < <(xdotool getdisplaygeometry)
 
 for SCALE in ${SCALES:-1}; do
   cp "$sample" "$dir/zunkel.cfg"
-  start_tool "$dir" env QT_SCALE_FACTOR="$SCALE"
+  start_tool "$dir" env QT_SCALE_FACTOR="$SCALE" WINEQT_SCALE_FACTOR="$SCALE" ${WINE:+"$WINE"}
   window=$(find_window "$tool_pid" Config)
   click "$window" 209 55
   sleep 0.3
