@@ -4,6 +4,7 @@
 
 #include "game_settings.h"
 #include "resolution_table.h"
+#include "standard_streams.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -24,12 +24,20 @@ namespace
 constexpr int FileFailed = 1;
 constexpr int UsageError = 2;
 
-const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
-                       "Copyright (C) 2026 The Zunkel configuration tool's authors\n"
-                       "License MIT: the terms are in the file LICENSE that comes with it.\n"
-                       "This is free software: you are free to change and redistribute it.\n"
-                       "There is NO WARRANTY, to the extent permitted by law.\n"
-                       "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n";
+QString versionText()
+{
+    return QStringLiteral(
+               "zunkel-config " ZUNKEL_VERSION "\n"
+               "Copyright (C) 2026 The Zunkel configuration tool's authors\n"
+               "License MIT: the terms are in the file LICENSE that comes with it.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n"
+               "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n"
+               "It uses Qt %1 under the GNU Lesser General Public License version 3.\n"
+               "Qt's licences and notices, and where its source is, come with Qt; where Qt is built\n"
+               "into the program, they are in the folder Qt beside LICENSE.\n")
+        .arg(QString::fromLatin1(qVersion()));
+}
 
 // The options, parsed; errors and the help text come from Qt's parser.
 struct Options {
@@ -88,16 +96,15 @@ QString oneLine(const QString &text)
 
 int refuse(const QString &problem, int status = UsageError)
 {
-    std::fprintf(stderr, "zunkel-config: %s\n", oneLine(problem).toLocal8Bit().constData());
+    writeText(stderr, QStringLiteral("zunkel-config: %1\n").arg(oneLine(problem)));
     return status;
 }
 
 // Output that does not reach standard output whole (closed, a full disk) is
 // a failure: a script that keeps it must not take an empty file for success.
-int print(const QByteArray &text)
+int print(const QString &text)
 {
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
-        std::fflush(stdout) == 0)
+    if (writeText(stdout, text))
         return 0;
     return refuse(QStringLiteral("cannot write to standard output: %1")
                       .arg(QString::fromLocal8Bit(std::strerror(errno))),
@@ -167,7 +174,7 @@ int printSettings(const SettingsFile &file)
     out += "filtering=" + onOff(settings.Filtering) + '\n';
     out += "flat=" + onOff(settings.RenderFlat) + '\n';
     out += "music=" + onOff(settings.Music) + '\n';
-    return print(out);
+    return print(QString::fromLocal8Bit(out));
 }
 
 int setSettings(const QStringList &assignments, const SettingsFile &file)
@@ -241,9 +248,9 @@ int runCommandLine(const QStringList &arguments, const SettingsFile &file)
     if (const std::optional<int> refused = refuseMistakes(options, setting))
         return *refused;
     if (parser.isSet(options.help))
-        return print(parser.helpText().toLocal8Bit());
+        return print(parser.helpText());
     if (parser.isSet(options.version))
-        return print(Version);
+        return print(versionText());
     if (setting && parser.isSet(options.print))
         return refuse(QStringLiteral("--print and --set go one at a time"));
     if (setting)

@@ -13,3 +13,10 @@ void reserveStandardStreams()
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
             ::open("/dev/null", O_RDONLY | O_NOCTTY);
 }
+
+bool writeText(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size()) &&
+           std::fflush(stream) == 0;
+}
