@@ -90,7 +90,8 @@ echo "  from a folder of ${#dir} characters: started and saved"
 
 # A message names the folder in UTF-8 in a file, and rightly on a console:
 # Wine's, on a terminal, shows what the program gave it in the terminal's
-# encoding (cut into lines of 80 columns, with escapes).
+# encoding (cut into lines of 80 columns, with escapes, and a space at times
+# drawn as a move to the right).
 folder='Zünkel ゲーム'
 dir=$(make_tool_dir "$program" "" "$folder")
 cp "${program%.exe}.com" "$dir/zunkel-config.com"
@@ -100,7 +101,7 @@ status=0
   fail "in a file the message was: $(cat "$scratch/err")"
 LC_ALL=C.UTF-8 TOOL=$dir/zunkel-config.com script -qec '"$WINE" "$TOOL" --print' /dev/null \
   </dev/null >"$scratch/console" || true
-tr -d '\r\n' <"$scratch/console" | sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | grep -qF "\\$folder\\zunkel.cfg" ||
+tr -d '\r\n' <"$scratch/console" | sed 's/\x1b\[1C/ /g; s/\x1b\[[0-9;?]*[A-Za-z]//g' | grep -qF "\\$folder\\zunkel.cfg" ||
   fail "on a console the message was: $(cat -v "$scratch/console")"
 rm "$dir/zunkel-config.exe"
 "$WINE" "$dir/zunkel-config.com" --print 2>"$scratch/err" && fail "the twin ran without its program"
