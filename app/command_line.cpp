@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -27,12 +26,20 @@ namespace
 constexpr int FileFailed = 1;
 constexpr int UsageError = 2;
 
-const char Version[] = "zunkel-config " ZUNKEL_VERSION "\n"
-                       "Copyright (C) 2026 The Zunkel configuration tool's authors\n"
-                       "License MIT: the terms are in the file LICENSE that comes with it.\n"
-                       "This is free software: you are free to change and redistribute it.\n"
-                       "There is NO WARRANTY, to the extent permitted by law.\n"
-                       "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n";
+QString versionText()
+{
+    return QStringLiteral(
+               "zunkel-config " ZUNKEL_VERSION "\n"
+               "Copyright (C) 2026 The Zunkel configuration tool's authors\n"
+               "License MIT: the terms are in the file LICENSE that comes with it.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n"
+               "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n"
+               "It uses Qt %1 under the GNU Lesser General Public License version 3.\n"
+               "Qt's licences and notices, and where its source is, come with Qt; where Qt is built\n"
+               "into the program, they are in the folder Qt beside LICENSE.\n")
+        .arg(QString::fromLatin1(qVersion()));
+}
 
 // The messages and the help, in the player's language. What scripts rely on
 // (options, keys, values) is never translated.
@@ -138,16 +145,12 @@ int outputLost()
                   FileFailed);
 }
 
-int print(const QByteArray &text)
+int print(const QString &text)
 {
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
-        std::fflush(stdout) == 0)
+    if (writeText(stdout, text))
         return 0;
     return outputLost();
 }
-
-// The help, in the player's language.
-int printText(const QString &text) { return writeText(stdout, text) ? 0 : outputLost(); }
 
 // Anything the parser could not place, or an argument where none belongs.
 std::optional<int> refuseMistakes(const Options &options, bool takesArguments)
@@ -219,7 +222,7 @@ int printSettings(const SettingsFile &file)
     out += "filtering=" + onOff(settings.Filtering) + '\n';
     out += "flat=" + onOff(settings.RenderFlat) + '\n';
     out += "music=" + onOff(settings.Music) + '\n';
-    return print(out);
+    return print(QString::fromLocal8Bit(out));
 }
 
 int setSettings(const QStringList &assignments, const SettingsFile &file)
@@ -293,9 +296,9 @@ int runCommandLine(const QStringList &arguments, const SettingsFile &file)
     if (const std::optional<int> refused = refuseMistakes(options, setting))
         return *refused;
     if (parser.isSet(options.help))
-        return printText(parser.helpText());
+        return print(parser.helpText());
     if (parser.isSet(options.version))
-        return print(Version);
+        return print(versionText());
     if (setting && parser.isSet(options.print))
         return refuse(CommandLine::tr("--print and --set go one at a time"));
     if (setting)

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdio>
+#include <QString>
 
-class QString;
+#include <cstdio>
 
 // Keeps the numbers of standard input, output and error taken when the tool
 // was started with one of them closed (`zunkel-config --print >&-`):
@@ -13,9 +13,7 @@ class QString;
 // one that cannot be written, so the output's failure is still reported.
 void reserveStandardStreams();
 
-// Writes text in the player's language to standard output or error
-// (`stream`) as the system shows it: the locale's encoding on Linux; on
-// Windows, where a console's code page is not the one programs write in,
-// as Unicode to a console and in the locale's encoding to files and pipes.
-// False when it was not written whole.
+// Writes text to standard output or error (`stream`) in the encoding that
+// whatever reads it expects, and flushes it; false when not all of it could
+// be written (errno then says why).
 bool writeText(std::FILE *stream, const QString &text);

@@ -6,7 +6,9 @@
 # centred; Save writes the designed bytes and Escape then ends it with status
 # 0. Without a settings file only the error box shows, and it ends with status
 # 1. From a console (its twin zunkel-config.com) it prints, saves and refuses
-# as the Linux program does, with the same statuses and files.
+# as the Linux program does, with the same statuses and files; the twin starts
+# it from a folder of more than 260 characters; its messages name a folder of
+# any letters both in a file and on a console.
 # Usage, under with_xvfb.sh and with_wine.sh: windows.sh PROGRAM.exe LINUX_TOOL SAMPLE
 set -euo pipefail
 tool_name=zunkel-config.exe
@@ -75,6 +77,36 @@ same_as_linux "$scratch/wide" --set resolution=1024x768 fullscreen=On music=fals
 same_as_linux "$scratch/wide" --set music=loud
 same_as_linux "" --set music=on
 same_as_linux "" --version
+
+# Too long a name for CreateProcessW: the twin starts the program anyway, and
+# it saves there.
+dir=$(make_tool_dir "$program" "$sample" "$(printf 'l%.0s' {1..250})")
+cp "${program%.exe}.com" "$dir/zunkel-config.com"
+status=0
+"$WINE" "$dir/zunkel-config.com" --set music=off || status=$?
+[[ $status == 0 ]] || fail "in a folder of ${#dir} characters the twin ended with $status"
+cmp "$dir/zunkel.cfg" "$scratch/music_off" || fail "in a folder of ${#dir} characters it saved another content"
+echo "  from a folder of ${#dir} characters: started and saved"
+
+# A message names the folder in UTF-8 in a file, and rightly on a console:
+# Wine's, on a terminal, shows what the program gave it in the terminal's
+# encoding (cut into lines of 80 columns, with escapes, and a space at times
+# drawn as a move to the right).
+folder='Zünkel ゲーム'
+dir=$(make_tool_dir "$program" "" "$folder")
+cp "${program%.exe}.com" "$dir/zunkel-config.com"
+status=0
+"$WINE" "$dir/zunkel-config.com" --print 2>"$scratch/err" || status=$?
+[[ $status == 1 ]] && grep -qF "\\$folder\\zunkel.cfg" "$scratch/err" ||
+  fail "in a file the message was: $(cat "$scratch/err")"
+LC_ALL=C.UTF-8 TOOL=$dir/zunkel-config.com script -qec '"$WINE" "$TOOL" --print' /dev/null \
+  </dev/null >"$scratch/console" || true
+tr -d '\r\n' <"$scratch/console" | sed 's/\x1b\[1C/ /g; s/\x1b\[[0-9;?]*[A-Za-z]//g' | grep -qF "\\$folder\\zunkel.cfg" ||
+  fail "on a console the message was: $(cat -v "$scratch/console")"
+rm "$dir/zunkel-config.exe"
+"$WINE" "$dir/zunkel-config.com" --print 2>"$scratch/err" && fail "the twin ran without its program"
+grep -qF "\\$folder\\zunkel-config.exe" "$scratch/err" || fail "the twin said: $(cat "$scratch/err")"
+echo "  in $folder: the messages name it in a file and on a console"
 
 # Installed where a player may not make files but may write the settings (as
 # under Program Files with the file opened to users): saved in place. As
