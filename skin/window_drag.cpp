@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "window_drag.h"
 
+#include "system_move.h"
+
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,8 +18,14 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     // The pressed widget keeps receiving the pointer's events until the release.
     pressed = &pressedWidget;
     button = press.button();
-    pointerToWindow = press.globalPosition().toPoint() - window.pos();
-    handOverTried = false;
+    pressGlobal = press.globalPosition();
+    windowAtPress = window.pos();
+    moving = false;
+    // Handed over at the press: some window managers and compositors anchor
+    // the move at the pointer's position when the request reaches them, not
+    // at the press the request names, and the pointer has not gone far yet.
+    QWindow *handle = window.windowHandle();
+    handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
     pressed->installEventFilter(this);
 }
 
@@ -25,24 +35,36 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
-        window.move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - pointerToWindow);
-        // The window manager's own move is asked for only now that the press
-        // is a drag, and only for the left button, which it follows: on
-        // Windows (and Wine) a move asked for on a plain click starts after
-        // the button is up, and the window then follows the pointer until
-        // the next click.
-        if (!handOverTried && button == Qt::LeftButton) {
-            handOverTried = true;
-            QWindow *handle = window.windowHandle();
-            if (handle && handle->startSystemMove())
+        const auto *motion = static_cast<QMouseEvent *>(event);
+        if (handedOver) {
+            // Moved with the button up: the window system took the move and
+            // ended it at the release, which it kept to itself.
+            if (!(motion->buttons() & button))
                 stop();
+            return true;
         }
+        const QPointF offset = motion->globalPosition() - pressGlobal;
+        moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
+        if (moving)
+            window.move(windowAtPress + offset.toPoint());
         return true;
     }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent *>(event)->button() == button)
-            stop();
+    case QEvent::MouseButtonRelease: {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() != button)
+            return true;
+        // The release came before the window system began the move, which
+        // it would otherwise begin now and never end. What the drag had come
+        // to is done here instead.
+        if (handedOver && window.windowHandle()) {
+            SystemMove::cancel(*window.windowHandle());
+            const QPointF offset = release->globalPosition() - pressGlobal;
+            if (offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
+                window.move(windowAtPress + offset.toPoint());
+        }
+        stop();
         return true;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // Another button pressed during the drag neither ends nor restarts it.
@@ -57,4 +79,5 @@ void WindowDrag::stop()
     if (pressed)
         pressed->removeEventFilter(this);
     pressed = nullptr;
+    handedOver = false;
 }
