@@ -9,6 +9,7 @@
 #include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
 
 WindowDrag::WindowDrag(QWidget &window) : QObject(&window), window(window) {}
 
@@ -26,6 +27,7 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     // at the press the request names, and the pointer has not gone far yet.
     QWindow *handle = window.windowHandle();
     handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
+    fprintf(stderr, "DBG press %d handed %d\n", int(button), int(handedOver));
     pressed->installEventFilter(this);
 }
 
@@ -35,15 +37,9 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
-        const auto *motion = static_cast<QMouseEvent *>(event);
-        if (handedOver) {
-            // Moved with the button up: the window system took the move and
-            // ended it at the release, which it kept to itself.
-            if (!(motion->buttons() & button))
-                stop();
+        if (handedOver)
             return true;
-        }
-        const QPointF offset = motion->globalPosition() - pressGlobal;
+        const QPointF offset = static_cast<QMouseEvent *>(event)->globalPosition() - pressGlobal;
         moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
         if (moving)
             window.move(windowAtPress + offset.toPoint());
@@ -51,6 +47,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease: {
         const auto *release = static_cast<QMouseEvent *>(event);
+        fprintf(stderr, "DBG release %d\n", int(release->button()));
         if (release->button() != button)
             return true;
         // The release came before the window system began the move, which
@@ -67,6 +64,12 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        // A window system that took the move kept its release: a press now
+        // is a new one, for the window to handle.
+        if (handedOver) {
+            stop();
+            return false;
+        }
         // Another button pressed during the drag neither ends nor restarts it.
         return true;
     default:
