@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -28,6 +29,8 @@ constexpr uint32_t Move = 8;
 constexpr uint32_t Cancel = 11;
 // The request comes from an ordinary program, not a pager.
 constexpr uint32_t FromProgram = 1;
+// Long enough for a window manager to have read the request on a busy machine.
+constexpr int HoldAfterCancel = 500;
 
 struct Free {
     void operator()(void *reply) const { std::free(reply); }
@@ -93,6 +96,15 @@ void sendMoveResize(xcb_connection_t *c, xcb_window_t root, xcb_window_t window,
     xcb_flush(c);
 }
 
+// The extension XWayland has and other X servers lack.
+bool onXWayland(xcb_connection_t *c)
+{
+    const char name[] = "XWAYLAND";
+    const Reply<xcb_query_extension_reply_t> reply(
+        xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+    return reply && reply->present;
+}
+
 // Qt keeps each screen's top left corner at its position in device pixels
 // and scales from there.
 QPoint devicePosition(const QWindow &window, QPointF global)
@@ -109,7 +121,12 @@ bool startOnX11(QWindow &window, QPointF pressGlobal, Qt::MouseButton button)
                            : button == Qt::MiddleButton ? 2
                            : button == Qt::RightButton  ? 3
                                                         : 0;
-    if (!c || index == 0)
+    // X11 window managers end a move at the release of the left button
+    // only (mutter's moves by the right one never end); the tool moves the
+    // window for the other buttons. A Wayland compositor showing X11
+    // programs through XWayland places their windows itself and puts back
+    // the tool's own moves: there, every button hands the move over.
+    if (!c || index == 0 || (index != 1 && !onXWayland(c)))
         return false;
     const xcb_window_t id = window.winId();
     const Reply<xcb_query_pointer_reply_t> pointer(
@@ -137,8 +154,23 @@ void cancelOnX11(QWindow &window)
         return;
     const Reply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, window.winId()), nullptr));
-    if (geometry)
-        sendMoveResize(c, geometry->root, window.winId(), {0, 0, Cancel, 0, FromProgram});
+    if (!geometry)
+        return;
+    sendMoveResize(c, geometry->root, window.winId(), {0, 0, Cancel, 0, FromProgram});
+    // Some window managers leave the cancel unread until their move ends.
+    // Holding the pointer a moment keeps them from grabbing it for a move
+    // with no button down; the tool's own window still gets its events.
+    xcb_grab_pointer(c, true, window.winId(),
+                     XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                         XCB_EVENT_MASK_POINTER_MOTION,
+                     XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    QTimer::singleShot(HoldAfterCancel, qGuiApp, [] {
+        if (xcb_connection_t *c = x11()) {
+            xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+            xcb_flush(c);
+        }
+    });
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
-#include <cstdio>
 
 WindowDrag::WindowDrag(QWidget &window) : QObject(&window), window(window) {}
 
@@ -27,7 +26,6 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     // at the press the request names, and the pointer has not gone far yet.
     QWindow *handle = window.windowHandle();
     handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
-    fprintf(stderr, "DBG press %d handed %d\n", int(button), int(handedOver));
     pressed->installEventFilter(this);
 }
 
@@ -47,7 +45,6 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease: {
         const auto *release = static_cast<QMouseEvent *>(event);
-        fprintf(stderr, "DBG release %d\n", int(release->button()));
         if (release->button() != button)
             return true;
         // The release came before the window system began the move, which
