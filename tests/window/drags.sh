@@ -124,10 +124,11 @@ for y in range(height):
     row = array("I", data[start + y * line:start + y * line + 4 * width])
     if sys.byteorder != "little" and header[7] == 0 or sys.byteorder == "little" and header[7] == 1:
         row.byteswap()
-    drawn = [x for x, pixel in enumerate(row) if pixel & 0xffffff not in (0, 0xff)]
-    if drawn:
+    # The window, not the picture of the pointer: forty drawn pixels in a row.
+    x = "".join("0" if pixel & 0xffffff in (0, 0xff) else "1" for pixel in row).find("1" * 40)
+    if x >= 0:
         top = y if top is None else top
-        left = drawn[0] if left is None else min(left, drawn[0])
+        left = x if left is None else min(left, x)
 print(left, top) if top is not None else sys.exit(1)
 '
   }
@@ -155,6 +156,7 @@ settled() {
   echo "$now"
 }
 
+xdotool mousemove "${park[@]}"
 read -r x0 y0 < <(settled)
 failed=0
 # check CASE EXPECTED_DX EXPECTED_DY [SLACK_X SLACK_Y]: the window moved as
@@ -201,7 +203,13 @@ check "flick (40,30)" 50 40
 drag 3 150 172 -1,0 -15,10 -30,20 -45,30
 check "right button" -45 30
 drag 1 100 12 now 40,30 now
-check "all at once" 40 30
+if [[ $setup == sway || $setup == weston ]]; then
+  # A Wayland compositor moves a window only while the button is down, and
+  # a program cannot place its own window: the release may come first.
+  check "all at once" 40 30 40 30
+else
+  check "all at once" 40 30
+fi
 # The slip with the release at once, then the pointer moves on with no button:
 # the window stays within the slip.
 drag 1 150 172 now 2,1 now
