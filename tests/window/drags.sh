@@ -29,7 +29,11 @@ needs() {
   command -v "$1" >/dev/null || { echo "SKIP: $setup: $1 is not installed"; exit 77; }
 }
 stop_desktop() {
-  [[ -n ${desktop_pid:-} ]] && kill "$desktop_pid" 2>/dev/null && wait "$desktop_pid" 2>/dev/null
+  if [[ -n ${desktop_pid:-} ]]; then
+    # The window manager and its bus share a session of their own.
+    kill -- -"$desktop_pid" 2>/dev/null || kill "$desktop_pid" 2>/dev/null || true
+    wait "$desktop_pid" 2>/dev/null || true
+  fi
   remove_scratch
 }
 trap stop_desktop EXIT
@@ -38,7 +42,8 @@ trap stop_desktop EXIT
 # the root window names itself.
 start_window_manager() {
   needs "$1"
-  dbus-run-session -- "$@" >"$scratch/desktop.log" 2>&1 &
+  # In a session of its own: its bus, when ended, ends its whole group.
+  setsid dbus-run-session -- "$@" >"$scratch/desktop.log" 2>&1 &
   desktop_pid=$!
   local waited=0 check
   until check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*# \(0x[0-9a-f]*\).*/\1/p') &&
@@ -117,7 +122,7 @@ from array import array
 data = sys.stdin.buffer.read()
 header = struct.unpack(">25I", data[:100])
 size, width, height, bits, line, colours = header[0], header[4], header[5], header[11], header[12], header[19]
-assert bits == 32
+assert line >= 4 * width, header  # four bytes a pixel, whatever bits it names
 start = size + 12 * colours
 left = top = None
 for y in range(height):
