@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -21,12 +22,22 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     pressGlobal = press.globalPosition();
     windowAtPress = window.pos();
     moving = false;
+    deciding = true;
+    pressed->installEventFilter(this);
     // Handed over at the press: some window managers and compositors anchor
     // the move at the pointer's position when the request reaches them, not
     // at the press the request names, and the pointer has not gone far yet.
-    QWindow *handle = window.windowHandle();
-    handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
-    pressed->installEventFilter(this);
+    // But only once the events already come in are handled: a release among
+    // them (a quick click, a busy machine) ends the drag first. A Wayland
+    // compositor takes the latest input's serial, and that release's would
+    // start a move that follows the pointer until the next click.
+    QTimer::singleShot(0, this, [this, press = ++presses] {
+        QWindow *handle = window.windowHandle();
+        if (press != presses || !pressed)
+            return;
+        deciding = false;
+        handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
+    });
 }
 
 bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
@@ -35,7 +46,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
-        if (handedOver)
+        if (handedOver || deciding)
             return true;
         const QPointF offset = static_cast<QMouseEvent *>(event)->globalPosition() - pressGlobal;
         moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
@@ -48,14 +59,13 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         if (release->button() != button)
             return true;
         // The release came before the window system began the move, which
-        // it would otherwise begin now and never end. What the drag had come
-        // to is done here instead.
-        if (handedOver && window.windowHandle()) {
+        // it would otherwise begin now and never end.
+        if (handedOver && window.windowHandle())
             SystemMove::cancel(*window.windowHandle());
-            const QPointF offset = release->globalPosition() - pressGlobal;
-            if (offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
-                window.move(windowAtPress + offset.toPoint());
-        }
+        // What the drag had come to is done here instead.
+        const QPointF offset = release->globalPosition() - pressGlobal;
+        if (offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
+            window.move(windowAtPress + offset.toPoint());
         stop();
         return true;
     }
@@ -80,4 +90,5 @@ void WindowDrag::stop()
         pressed->removeEventFilter(this);
     pressed = nullptr;
     handedOver = false;
+    ++presses;
 }

@@ -38,4 +38,7 @@ class WindowDrag : public QObject
     QPoint windowAtPress;
     bool handedOver = false;
     bool moving = false;
+    bool deciding = false;
+    // Tells the hand-over of a press from that of an earlier one.
+    unsigned presses = 0;
 };

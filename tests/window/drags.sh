@@ -77,7 +77,8 @@ start_compositor() {
       chmod 755 "$scratch"
       "${run_as[@]}" env HOME="$HOME" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 \
         WAYLAND_DISPLAY= sway --config "$scratch/sway.config" >"$scratch/desktop.log" 2>&1 &
-      socket=$(sed -n 's/.*XDG_RUNTIME_DIR=\([^ ]*\).*/\1/p' <<<"${run_as[*]}")/wayland-1
+      sway_runtime=${run_as[1]#XDG_RUNTIME_DIR=}
+      socket=$sway_runtime/wayland-1
       ;;
   esac
   desktop_pid=$!
@@ -110,10 +111,24 @@ else
   start_tool "$dir" env DISPLAY="${DISPLAY_FOR_TOOL:-$DISPLAY}"
 fi
 
-# position: where the window is on this X server. Inside a compositor it is
-# read from the screen: the top left corner of what is neither the blue
-# background nor black (cut-away parts may show as black).
-if [[ -n ${WAYLAND_DISPLAY:-} ]]; then
+# position: where the window is on this X server. Inside weston it is read
+# from the screen: the top left corner of what is neither the blue background
+# nor black (cut-away parts may show as black).
+if [[ $setup == sway* ]]; then
+  # sway says where it shows each window.
+  position() {
+    swaymsg -s "$(ls "$sway_runtime"/sway-ipc.*.sock)" -t get_tree | python3 -c '
+import json, sys
+def find(node):
+    if node.get("name") == "Config":
+        return node
+    return next(filter(None, map(find, node.get("nodes", []) + node.get("floating_nodes", []))), None)
+window = find(json.load(sys.stdin))
+print(window["rect"]["x"], window["rect"]["y"]) if window else sys.exit(1)
+'
+  }
+  park=(1200 900)
+elif [[ -n ${WAYLAND_DISPLAY:-} ]]; then
   needs xwd
   position() {
     xwd -root -silent | python3 -c '
