@@ -96,13 +96,14 @@ void sendMoveResize(xcb_connection_t *c, xcb_window_t root, xcb_window_t window,
     xcb_flush(c);
 }
 
-// The extension XWayland has and other X servers lack.
+// XWayland since version 23.1 has an extension of its own; before, it is
+// known by the Wayland session around it.
 bool onXWayland(xcb_connection_t *c)
 {
     const char name[] = "XWAYLAND";
     const Reply<xcb_query_extension_reply_t> reply(
         xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
-    return reply && reply->present;
+    return (reply && reply->present) || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 // Qt keeps each screen's top left corner at its position in device pixels
