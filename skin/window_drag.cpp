@@ -71,9 +71,9 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        // A window system that took the move kept its release: a press now
-        // is a new one, for the window to handle.
-        if (handedOver) {
+        // A window system that took the move may have kept its release: a
+        // press with the button up is a new one, for the window to handle.
+        if (handedOver && !(static_cast<QMouseEvent *>(event)->buttons() & button)) {
             stop();
             return false;
         }
