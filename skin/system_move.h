@@ -18,6 +18,11 @@ namespace SystemMove
 // window manager or compositor takes it: the tool then moves the window.
 bool start(QWindow &window, QPointF pressGlobal, Qt::MouseButton button);
 
+// Whether the window stays where the tool moves it. A Wayland compositor
+// places its windows itself, those it shows through XWayland too, which it
+// puts back (sway centres them again).
+bool toolPlacesWindow(QWindow &window);
+
 // The release reached the tool after start(): the window system had not begun
 // the move yet, and must not begin one that would follow the pointer until the
 // next click. Where it already ended the move, nothing happens.

@@ -190,6 +190,14 @@ bool start(QWindow &window, QPointF pressGlobal, Qt::MouseButton button)
     return false;
 }
 
+bool toolPlacesWindow(QWindow &)
+{
+    if (!onX11())
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    xcb_connection_t *c = x11();
+    return c && !onXWayland(c);
+}
+
 void cancel(QWindow &window)
 {
     if (onX11())

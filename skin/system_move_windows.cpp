@@ -28,6 +28,8 @@ bool start(QWindow &window, QPointF, Qt::MouseButton button)
     return true;
 }
 
+bool toolPlacesWindow(QWindow &) { return true; }
+
 void cancel(QWindow &) {}
 
 } // namespace SystemMove

@@ -23,6 +23,7 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     windowAtPress = window.pos();
     moving = false;
     deciding = true;
+    placesWindow = window.windowHandle() && SystemMove::toolPlacesWindow(*window.windowHandle());
     pressed->installEventFilter(this);
     // Handed over at the press: some window managers and compositors anchor
     // the move at the pointer's position when the request reaches them, not
@@ -46,7 +47,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
-        if (handedOver || deciding)
+        if (handedOver || deciding || !placesWindow)
             return true;
         const QPointF offset = static_cast<QMouseEvent *>(event)->globalPosition() - pressGlobal;
         moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
@@ -64,7 +65,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
             SystemMove::cancel(*window.windowHandle());
         // What the drag had come to is done here instead.
         const QPointF offset = release->globalPosition() - pressGlobal;
-        if (offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
+        if (placesWindow && offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
             window.move(windowAtPress + offset.toPoint());
         stop();
         return true;

@@ -39,6 +39,7 @@ class WindowDrag : public QObject
     bool handedOver = false;
     bool moving = false;
     bool deciding = false;
+    bool placesWindow = true;
     // Tells the hand-over of a press from that of an earlier one.
     unsigned presses = 0;
 };
