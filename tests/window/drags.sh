@@ -67,6 +67,7 @@ start_compositor() {
       ;;
     sway | sway-xwayland)
       needs sway
+      needs_root "running sway as another user"
       # sway refuses to run as root; its XWayland then lets only its own user
       # in, until told otherwise (xhost).
       run_as 65534 65534
