@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QPointer>
 
 class QMouseEvent;
@@ -18,9 +19,10 @@ class WindowDrag : public QObject
     explicit WindowDrag(QWidget &window);
 
     // Called on a press of any button on `pressed`, a widget inside the
-    // window. The window follows the pointer until that button is released;
-    // a drag with the left button is handed to the window manager, where
-    // there is one to take it, once the pointer moves.
+    // window. The window ends where the pointer's offset from the press says
+    // when that button is released. The window system moves it where it will;
+    // elsewhere the tool does, once the pointer has gone further than the
+    // system's drag distance, so that a click that slips moves nothing.
     void StartWindowDrag(QWidget &pressed, const QMouseEvent &press);
 
   protected:
@@ -32,6 +34,12 @@ class WindowDrag : public QObject
     QWidget &window;
     QPointer<QWidget> pressed;
     Qt::MouseButton button = Qt::NoButton;
-    QPoint pointerToWindow;
-    bool handOverTried = false;
+    QPointF pressGlobal;
+    QPoint windowAtPress;
+    bool handedOver = false;
+    bool moving = false;
+    bool deciding = false;
+    bool placesWindow = true;
+    // Tells the hand-over of a press from that of an earlier one.
+    unsigned presses = 0;
 };
