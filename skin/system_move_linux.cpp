@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
-// On X11 the window manager is asked for the move as the window-manager
+// Under XWayland the compositor is asked for the move as the window-manager
 // conventions describe (_NET_WM_MOVERESIZE), with the press's own position:
 // Qt's QWindow::startSystemMove sends the pointer's position when it is called,
 // and window managers anchor the move there, so a drag whose first motion came
@@ -122,12 +122,15 @@ bool startOnX11(QWindow &window, QPointF pressGlobal, Qt::MouseButton button)
                            : button == Qt::MiddleButton ? 2
                            : button == Qt::RightButton  ? 3
                                                         : 0;
-    // X11 window managers end a move at the release of the left button
-    // only (mutter's moves by the right one never end); the tool moves the
-    // window for the other buttons. A Wayland compositor showing X11
-    // programs through XWayland places their windows itself and puts back
-    // the tool's own moves: there, every button hands the move over.
-    if (!c || index == 0 || (index != 1 && !onXWayland(c)))
+    // Under an X11 window manager the tool moves the window itself, with
+    // every button: the window manager's own move cannot be kept exact
+    // there. xfwm4 ends it at a press of another button, mutter never ends
+    // one begun by the right button, and icewm may begin one after a quick
+    // click has ended, so that the window follows the pointer until the
+    // next click. A Wayland compositor showing X11 programs through
+    // XWayland places their windows itself and puts back the tool's own
+    // moves: there, every button hands the move over.
+    if (!c || index == 0 || !onXWayland(c))
         return false;
     const xcb_window_t id = window.winId();
     const Reply<xcb_query_pointer_reply_t> pointer(
