@@ -60,7 +60,8 @@ start_compositor() {
   case $1 in
     weston)
       needs weston
-      printf '[shell]\nbackground-color=0xff0000ff\npanel-position=none\n' >"$scratch/weston.ini"
+      # No fading in: while the screen fades, every pixel of it would count as the window.
+      printf '[shell]\nbackground-color=0xff0000ff\npanel-position=none\nanimation=none\nstartup-animation=none\n' >"$scratch/weston.ini"
       weston --config="$scratch/weston.ini" --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
         --socket=wayland --idle-time=0 >"$scratch/desktop.log" 2>&1 &
       socket=$XDG_RUNTIME_DIR/wayland
