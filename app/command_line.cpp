@@ -186,7 +186,7 @@ std::optional<bool> parseFlag(const QString &value)
     return std::nullopt;
 }
 
-QByteArray onOff(QByteArrayView flag) { return isFlagSet(flag) ? "on" : "off"; }
+QString onOff(QByteArrayView flag) { return isFlagSet(flag) ? QStringLiteral("on") : QStringLiteral("off"); }
 
 struct ReadOutcome {
     std::optional<GameSettings> settings;
@@ -211,18 +211,12 @@ int printSettings(const SettingsFile &file)
     if (!read.settings)
         return read.status;
     const GameSettings &settings = *read.settings;
-    QByteArray out;
-    out += "fullscreen=" + onOff(settings.Fullscreen) + '\n';
     // A quoted value may hold a line end, which would start a line that is
     // no KEY=VALUE.
-    const auto shown = [](const QByteArray &value) {
-        return oneLine(QString::fromLocal8Bit(value)).toLocal8Bit();
-    };
-    out += "resolution=" + shown(settings.Width) + 'x' + shown(settings.Height) + '\n';
-    out += "filtering=" + onOff(settings.Filtering) + '\n';
-    out += "flat=" + onOff(settings.RenderFlat) + '\n';
-    out += "music=" + onOff(settings.Music) + '\n';
-    return print(QString::fromLocal8Bit(out));
+    const auto shown = [](const QByteArray &value) { return oneLine(QString::fromLocal8Bit(value)); };
+    return print(QStringLiteral("fullscreen=%1\nresolution=%2x%3\nfiltering=%4\nflat=%5\nmusic=%6\n")
+                     .arg(onOff(settings.Fullscreen), shown(settings.Width), shown(settings.Height),
+                          onOff(settings.Filtering), onOff(settings.RenderFlat), onOff(settings.Music)));
 }
 
 int setSettings(const QStringList &assignments, const SettingsFile &file)
