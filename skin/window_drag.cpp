@@ -49,10 +49,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         if (handedOver || deciding || !placesWindow)
             return true;
-        const QPointF offset = static_cast<QMouseEvent *>(event)->globalPosition() - pressGlobal;
-        moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
-        if (moving)
-            window.move(windowAtPress + offset.toPoint());
+        follow(static_cast<QMouseEvent *>(event)->globalPosition());
         return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -64,9 +61,8 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         if (handedOver && window.windowHandle())
             SystemMove::cancel(*window.windowHandle());
         // What the drag had come to is done here instead.
-        const QPointF offset = release->globalPosition() - pressGlobal;
-        if (placesWindow && offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance())
-            window.move(windowAtPress + offset.toPoint());
+        if (placesWindow)
+            follow(release->globalPosition());
         stop();
         return true;
     }
@@ -83,6 +79,14 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
+}
+
+void WindowDrag::follow(QPointF pointerGlobal)
+{
+    const QPointF offset = pointerGlobal - pressGlobal;
+    moving = moving || offset.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance();
+    if (moving)
+        window.move(windowAtPress + offset.toPoint());
 }
 
 void WindowDrag::stop()

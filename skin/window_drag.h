@@ -29,6 +29,9 @@ class WindowDrag : public QObject
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    // Moves the window by the pointer's offset from the press, once that has
+    // gone past the system's drag distance.
+    void follow(QPointF pointerGlobal);
     void stop();
 
     QWidget &window;
