@@ -209,9 +209,12 @@ std::optional<QByteArray> serializeSettings(const GameSettings &settings)
         out += "\r\n";
     }
     // A first value that begins like a byte-order mark (its file began with a
-    // UTF-8 mark and then another) would be lost to the reader or refused by
-    // it: a mark of the file's own keeps it.
-    if (startsWithMark(out))
+    // UTF-8 mark and then another), or a quoted first value whose NUL bytes
+    // make its first line look like two-byte text (its file had a blank before
+    // the quote), would be lost to the reader or refused by it: a mark of the
+    // file's own keeps it. Such a value is never "TRUE", so the game reads the
+    // flag as it did.
+    if (startsWithMark(out) || isUnmarkedUtf16(out))
         out.prepend(ByteOrderMark.data(), ByteOrderMark.size());
     return out;
 }
