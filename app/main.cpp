@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
         useLanguage();
         return runCommandLine(QCoreApplication::arguments(), SettingsFile::besideExecutable());
     }
-    const QByteArray windowSystem =
-        preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    const QByteArray windowSystem = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
+                                                      qgetenv("DISPLAY"), x11WindowManagerName);
     if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
     // Takes Qt's own options (-platform, -style...) out of the arguments.

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_system.h"
 
-QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray &, const QByteArray &)
+QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray &, const QByteArray &,
+                             const std::function<QByteArray()> &)
 {
     if (!chosenPlatform.isEmpty())
         return {};
@@ -11,3 +12,5 @@ QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray 
     // looks the same on every system.
     return "windows:fontengine=freetype";
 }
+
+QByteArray x11WindowManagerName() { return {}; }

@@ -7,6 +7,7 @@
 // before the request would end short by it. On Wayland the compositor's move
 // takes the press's serial, which Qt's startSystemMove sends.
 #include "system_move.h"
+#include "x11.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,27 +16,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-
-#include <xcb/xcb.h>
 
 namespace
 {
 
-// The conventions' directions for a move by the pointer and for ending one.
-constexpr uint32_t Move = 8;
-constexpr uint32_t Cancel = 11;
-// The request comes from an ordinary program, not a pager.
-constexpr uint32_t FromProgram = 1;
-// Long enough for a window manager to have read the request on a busy machine.
-constexpr int HoldAfterCancel = 500;
-
-struct Free {
-    void operator()(void *reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, Free>;
+using X11::atom;
+using X11::property;
+using X11::Reply;
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
@@ -45,33 +32,13 @@ xcb_connection_t *x11()
     return application ? application->connection() : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
-{
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, false, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-Reply<xcb_get_property_reply_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
-                                         xcb_atom_t type, uint32_t longs)
-{
-    return Reply<xcb_get_property_reply_t>(
-        xcb_get_property_reply(c, xcb_get_property(c, false, window, name, type, 0, longs), nullptr));
-}
-
-// The window the running window manager names on the root window names
-// itself too; one that has quit leaves its mark behind, naming a window gone.
-bool windowManagerRuns(xcb_connection_t *c, xcb_window_t root)
-{
-    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
-    const auto fromRoot = property(c, root, check, XCB_ATOM_WINDOW, 1);
-    if (!fromRoot || xcb_get_property_value_length(fromRoot.get()) != 4)
-        return false;
-    const xcb_window_t named = *static_cast<xcb_window_t *>(xcb_get_property_value(fromRoot.get()));
-    const auto fromItself = property(c, named, check, XCB_ATOM_WINDOW, 1);
-    return fromItself && xcb_get_property_value_length(fromItself.get()) == 4 &&
-           *static_cast<xcb_window_t *>(xcb_get_property_value(fromItself.get())) == named;
-}
+// The conventions' directions for a move by the pointer and for ending one.
+constexpr uint32_t Move = 8;
+constexpr uint32_t Cancel = 11;
+// The request comes from an ordinary program, not a pager.
+constexpr uint32_t FromProgram = 1;
+// Long enough for a window manager to have read the request on a busy machine.
+constexpr int HoldAfterCancel = 500;
 
 bool supported(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wanted)
 {
@@ -140,7 +107,7 @@ bool startOnX11(QWindow &window, QPointF pressGlobal, Qt::MouseButton button)
     // window until the next click.
     if (!pointer || !(pointer->mask & (XCB_BUTTON_MASK_1 << (index - 1))))
         return false;
-    if (!windowManagerRuns(c, pointer->root) || !supported(c, pointer->root, atom(c, "_NET_WM_MOVERESIZE")))
+    if (!X11::windowManager(c, pointer->root) || !supported(c, pointer->root, atom(c, "_NET_WM_MOVERESIZE")))
         return false;
     const QPoint press = devicePosition(window, pressGlobal);
     // The press gave the pointer to this program; the window manager can

@@ -18,13 +18,22 @@ void TestWindowSystem::preferred_data()
     QTest::addColumn<QByteArray>("chosen");
     QTest::addColumn<QByteArray>("wayland");
     QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QByteArray>("windowManager");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+    const QByteArray mutter = "GNOME Shell", wlroots = "wlroots wm";
+    QTest::newRow("X11 session") << QByteArray() << QByteArray() << QByteArray(":0") << mutter
+                                 << QByteArray();
     QTest::newRow("Wayland with XWayland")
-        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb;wayland");
-    QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << mutter << QByteArray("xcb;wayland");
+    QTest::newRow("XWayland without a window manager yet")
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray()
+        << QByteArray("xcb;wayland");
+    QTest::newRow("wlroots' XWayland") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0")
+                                       << wlroots << QByteArray("wayland;xcb");
+    QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << wlroots
+                                   << QByteArray();
     QTest::newRow("the player's choice")
-        << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();
+        << QByteArray("xcb") << QByteArray("wayland-0") << QByteArray(":0") << wlroots << QByteArray();
 }
 
 void TestWindowSystem::preferred()
@@ -32,8 +41,9 @@ void TestWindowSystem::preferred()
     QFETCH(QByteArray, chosen);
     QFETCH(QByteArray, wayland);
     QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, windowManager);
     QFETCH(QByteArray, expected);
-    QCOMPARE(preferredPlatform(chosen, wayland, x11), expected);
+    QCOMPARE(preferredPlatform(chosen, wayland, x11, [&] { return windowManager; }), expected);
 }
 
 QTEST_GUILESS_MAIN(TestWindowSystem)
