@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <array>
@@ -155,9 +156,15 @@ bool start(QWindow &window, QPointF pressGlobal, Qt::MouseButton button)
         return startOnX11(window, pressGlobal, button);
     // The compositor ends its move at the release itself, and places the
     // window: the tool cannot. Every button hands the move over.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return window.startSystemMove();
-    return false;
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return false;
+    // Qt asks with the serial of the latest input Qt has read. A release read
+    // but not yet delivered to the window would lend its serial, and the
+    // compositor would begin a move that follows the pointer until the next
+    // click: what has been read is delivered first, ending the drag if the
+    // release is among it.
+    QWindowSystemInterface::flushWindowSystemEvents();
+    return (QGuiApplication::mouseButtons() & button) && window.startSystemMove();
 }
 
 bool toolPlacesWindow(QWindow &)
