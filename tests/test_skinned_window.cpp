@@ -70,7 +70,7 @@ class Tool
         QPair<QRect, QRegion> last;
         for (int held = 0, tries = 0; held < 5 && tries < 100; ++tries) {
             QThread::msleep(100);
-            const QPair now{geometry(), shapeOf(window)};
+            const QPair<QRect, QRegion> now{geometry(), shapeOf(window)};
             held = now == last ? held + 1 : 0;
             last = now;
         }
