@@ -25,5 +25,6 @@ QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray 
                              const std::function<QByteArray()> &x11WindowManager);
 
 // The name the running X server's window manager gives itself, empty when
-// none answers.
+// none answers within a second (XWayland started for this call has its
+// window manager a moment later). Asked only in a Wayland session.
 QByteArray x11WindowManagerName();

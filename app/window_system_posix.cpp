@@ -33,8 +33,6 @@ QByteArray x11WindowManagerName()
     for (int tries = 0; tries < 50; ++tries) {
         if (const std::optional<QByteArray> name = X11::windowManager(c.get(), root))
             return *name;
-        if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return {};
         QThread::msleep(20);
     }
     return {};
