@@ -6,6 +6,7 @@
 // names it in WINE), and then looks as the Linux one (ZUNKEL_LINUX_CONFIG).
 #include "mod_main.h"
 
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,12 +62,14 @@ class Tool
         else
             process.start(copy, {});
         process.waitForStarted();
-        window = xdotool({"search", "--sync", "--all", "--onlyvisible", "--pid",
-                          QString::number(process.processId()), "--name", "^Config$"})
-                     .section('\n', 0, 0);
-        // Until its place and shape have held for half a second: on a busy
-        // machine Wine maps its window and sets its region again while the
-        // program starts, and a click meanwhile reaches what lies beneath.
+        // Searched for again and again: a search fails at once when a window
+        // it looks at goes away meanwhile, as Wine's do while it starts.
+        for (QDeadlineTimer deadline(30000); window.isEmpty() && !deadline.hasExpired(); QThread::msleep(100))
+            window = xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process.processId()),
+                              "--name", "^Config$"})
+                         .section('\n', 0, 0);
+        // Until its place and shape have held for half a second, as Wine may
+        // map its window and set its region again while the program starts.
         QPair<QRect, QRegion> last;
         for (int held = 0, tries = 0; held < 5 && tries < 100; ++tries) {
             QThread::msleep(100);

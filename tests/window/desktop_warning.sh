@@ -36,11 +36,11 @@ for SCALE in ${SCALES:-1}; do
     [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "1024x768 warned on a $desktop_height pixel high desktop at scale $SCALE"
   else
     waited=0
-    until [[ $(window_count "$tool_pid" Config) == 2 ]]; do
+    until [[ $(window_count "$tool_pid" Config) == 2 ]] &&
+      warning=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Config$' 2>/dev/null | grep -vx "$window"); do
       ((waited++ < 100)) || fail "no warning for 1024x768 on a $desktop_height pixel high desktop at scale $SCALE"
       sleep 0.1
     done
-    warning=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Config$' | grep -vx "$window")
     press_on "$warning" Return
     sleep 0.3
     [[ $(window_count "$tool_pid" Config) == 1 ]] || fail "the warning did not close"
