@@ -38,8 +38,6 @@ QString run(const QString &program, const QStringList &arguments)
 
 QString xdotool(const QStringList &arguments) { return run("xdotool", arguments); }
 
-QRegion shapeOf(const QString &window);
-
 // The tool started from a scratch folder with the sample settings beside it.
 class Tool
 {
@@ -68,15 +66,8 @@ class Tool
             window = xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process.processId()),
                               "--name", "^Config$"})
                          .section('\n', 0, 0);
-        // Until its place and shape have held for half a second, as Wine may
-        // map its window and set its region again while the program starts.
-        QPair<QRect, QRegion> last;
-        for (int held = 0, tries = 0; held < 5 && tries < 100; ++tries) {
-            QThread::msleep(100);
-            const QPair<QRect, QRegion> now{geometry(), shapeOf(window)};
-            held = now == last ? held + 1 : 0;
-            last = now;
-        }
+        if (window.isEmpty())
+            qWarning("The tool's window did not appear within 30 s");
     }
     ~Tool()
     {
@@ -388,17 +379,7 @@ void TestSkinnedWindow::cutAwayPartsLetClicksThrough()
     const QPoint panel = frame.topLeft() + QPoint(150, 172);
     xdotool({"mousemove", QString::number(panel.x()), QString::number(panel.y()), "click", "1"});
     xdotool({"mousemove", QString::number(cutAway.x()), QString::number(cutAway.y()), "click", "1"});
-    const auto presses = [&] {
-        QStringList points;
-        for (const QPoint p : backdrop.presses)
-            points << QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y());
-        return points.join(' ');
-    };
-    QTRY_VERIFY2(backdrop.presses == QList<QPoint>{cutAway},
-                 qPrintable(QStringLiteral("the backdrop got presses at %1, the tool's window is at (%2,%3)")
-                                .arg(presses())
-                                .arg(frame.x())
-                                .arg(frame.y())));
+    QTRY_COMPARE(backdrop.presses, QList<QPoint>{cutAway});
     QCOMPARE(tool.geometry(), frame);
 }
 
