@@ -5,7 +5,7 @@
 #include "settings_file.h"
 #include "standard_streams.h"
 #include "start_tool.h"
-#include "window_system.h"
+#include "platform.h"
 
 #include <QApplication>
 
@@ -22,8 +22,7 @@ int main(int argc, char *argv[])
         useLanguage();
         return runCommandLine(QCoreApplication::arguments(), SettingsFile::besideExecutable());
     }
-    const QByteArray windowSystem = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
-                                                      qgetenv("DISPLAY"), x11WindowManagerName);
+    const QByteArray windowSystem = preferredPlatform();
     if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
     // Takes Qt's own options (-platform, -style...) out of the arguments.

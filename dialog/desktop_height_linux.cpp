@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
 #include "desktop_height.h"
+#include "x11.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,7 +12,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -19,30 +19,25 @@
 namespace
 {
 
-struct FreeReply {
-    void operator()(void *reply) const { std::free(reply); }
-};
-template <typename Reply> using Owned = std::unique_ptr<Reply, FreeReply>;
-
 // Qt makes one screen of each RandR monitor and names it after the monitor;
 // without RandR 1.5 the X screen is the one desktop.
 std::optional<int> x11Height(xcb_connection_t *connection, const QWidget &window)
 {
-    const Owned<xcb_get_geometry_reply_t> geometry(
+    const X11::Reply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window.winId()), nullptr));
     if (!geometry)
         return std::nullopt;
     const xcb_query_extension_reply_t *randr = xcb_get_extension_data(connection, &xcb_randr_id);
-    const Owned<xcb_randr_query_version_reply_t> version(
+    const X11::Reply<xcb_randr_query_version_reply_t> version(
         randr && randr->present
             ? xcb_randr_query_version_reply(connection, xcb_randr_query_version(connection, 1, 5), nullptr)
             : nullptr);
     if (!version || (version->major_version == 1 && version->minor_version < 5)) {
-        const Owned<xcb_get_geometry_reply_t> root(
+        const X11::Reply<xcb_get_geometry_reply_t> root(
             xcb_get_geometry_reply(connection, xcb_get_geometry(connection, geometry->root), nullptr));
         return root ? std::optional<int>(root->height) : std::nullopt;
     }
-    const Owned<xcb_randr_get_monitors_reply_t> monitors(xcb_randr_get_monitors_reply(
+    const X11::Reply<xcb_randr_get_monitors_reply_t> monitors(xcb_randr_get_monitors_reply(
         connection, xcb_randr_get_monitors(connection, geometry->root, true), nullptr));
     if (!monitors)
         return std::nullopt;
@@ -51,7 +46,7 @@ std::optional<int> x11Height(xcb_connection_t *connection, const QWidget &window
     int count = 0;
     for (auto it = xcb_randr_get_monitors_monitors_iterator(monitors.get()); it.rem;
          xcb_randr_monitor_info_next(&it), ++count) {
-        const Owned<xcb_get_atom_name_reply_t> name(
+        const X11::Reply<xcb_get_atom_name_reply_t> name(
             xcb_get_atom_name_reply(connection, xcb_get_atom_name(connection, it.data->name), nullptr));
         if (name && QByteArrayView(xcb_get_atom_name_name(name.get()),
                                    xcb_get_atom_name_name_length(name.get())) == wanted)

@@ -3,6 +3,7 @@
 #include "window_drag.h"
 
 #include "system_move.h"
+#include "window_log.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -18,27 +19,44 @@ void WindowDrag::StartWindowDrag(QWidget &pressedWidget, const QMouseEvent &pres
     stop();
     // The pressed widget keeps receiving the pointer's events until the release.
     pressed = &pressedWidget;
+    pressed->installEventFilter(this);
+    state = State::Deciding;
     button = press.button();
     pressGlobal = press.globalPosition();
-    windowAtPress = window.pos();
+    // Where the press says the window is: the window system's own figures
+    // of the moment. window.pos() may still hold an earlier place, from a
+    // window manager's late report of one of the last drag's moves.
+    windowAtPress = (pressGlobal - press.scenePosition()).toPoint();
     moving = false;
-    deciding = true;
-    placesWindow = window.windowHandle() && SystemMove::toolPlacesWindow(*window.windowHandle());
-    pressed->installEventFilter(this);
-    // Handed over at the press: some window managers and compositors anchor
-    // the move at the pointer's position when the request reaches them, not
-    // at the press the request names, and the pointer has not gone far yet.
-    // But only once the events already come in are handled: a release among
-    // them (a quick click, a busy machine) ends the drag first. A Wayland
-    // compositor takes the latest input's serial, and that release's would
-    // start a move that follows the pointer until the next click.
-    QTimer::singleShot(0, this, [this, press = ++presses] {
-        QWindow *handle = window.windowHandle();
-        if (press != presses || !pressed)
-            return;
-        deciding = false;
-        handedOver = handle && SystemMove::start(*handle, pressGlobal, button);
-    });
+    // Handed over at the press: some window systems anchor the move at the
+    // pointer's position when the request reaches them, not at the press the
+    // request names, and the pointer has not gone far yet. But only once the
+    // press's own handling is over.
+    QTimer::singleShot(0, this, [this, press = ++presses] { handOver(press); });
+}
+
+void WindowDrag::handOver(unsigned press)
+{
+    if (press != presses)
+        return;
+    // The input already read is handled first: a release among it (a quick
+    // click, a busy machine) ends the drag here. A Wayland compositor takes
+    // the serial of the latest input read, and that release's would begin a
+    // move that follows the pointer until the next click.
+    QCoreApplication::processEvents();
+    QWindow *handle = window.windowHandle();
+    if (press != presses || !handle)
+        return;
+    const SystemMove::Mover mover = SystemMove::start(*handle, pressGlobal, button);
+    if (press != presses)
+        return;
+    state = mover == SystemMove::Mover::WindowSystem ? State::HandedOver
+            : mover == SystemMove::Mover::Tool       ? State::Following
+                                                     : State::Still;
+    qCInfo(windowLog, "press of button %d: %s", int(button),
+           state == State::HandedOver  ? "moved by the window system"
+           : state == State::Following ? "moved by the tool"
+                                       : "left where it is");
 }
 
 bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
@@ -46,35 +64,38 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     if (watched != pressed)
         return false;
     switch (event->type()) {
-    case QEvent::MouseMove: {
-        if (handedOver || deciding || !placesWindow)
-            return true;
-        follow(static_cast<QMouseEvent *>(event)->globalPosition());
+    case QEvent::MouseMove:
+        if (state == State::Following)
+            follow(static_cast<QMouseEvent *>(event)->globalPosition());
         return true;
-    }
     case QEvent::MouseButtonRelease: {
         const auto *release = static_cast<QMouseEvent *>(event);
         if (release->button() != button)
             return true;
         // The release came before the window system began the move, which
-        // it would otherwise begin now and never end.
-        if (handedOver && window.windowHandle())
+        // it might otherwise begin now and never end.
+        if (state == State::HandedOver && window.windowHandle())
             SystemMove::cancel(*window.windowHandle());
         // What the drag had come to is done here instead.
-        if (placesWindow)
+        if (state == State::Following || state == State::Deciding)
             follow(release->globalPosition());
         stop();
         return true;
     }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // A window system that took the move may have kept its release: a
-        // press with the button up is a new one, for the window to handle.
-        if (handedOver && !(static_cast<QMouseEvent *>(event)->buttons() & button)) {
+    case QEvent::MouseButtonPress: {
+        // A press of the drag's own button, or of another with that one up,
+        // is a new press: the window system that moved the window kept the
+        // release. Only another button pressed while the drag's is down
+        // neither ends nor restarts it.
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == button || !(press->buttons() & button)) {
             stop();
             return false;
         }
-        // Another button pressed during the drag neither ends nor restarts it.
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        // Comes after the press it doubles, which was handled as a press.
         return true;
     default:
         return false;
@@ -94,6 +115,6 @@ void WindowDrag::stop()
     if (pressed)
         pressed->removeEventFilter(this);
     pressed = nullptr;
-    handedOver = false;
+    state = State::Idle;
     ++presses;
 }

@@ -187,3 +187,32 @@ save_fails_cleanly() {
   left=$(ls -A "$dir" | grep -v -x -e zunkel-config -e zunkel.cfg -e filler || true)
   [[ -z $left ]] || fail "the failed save left behind: $left"
 }
+
+# hold_x_displays: a compositor starting XWayland (weston, mutter, kwin)
+# gives it the lowest display number with no live lock file in /tmp and no
+# abstract socket in this network namespace, and replaces the socket file
+# there. With the network cut off (`unshare -n`, as sbuild runs tests) a
+# server whose lock file is not seen here looks free, and would lose its
+# socket. Each number whose socket is there without a lock file is held by a
+# lock file of this script's own until release_x_displays, once the
+# compositor has chosen.
+x_display_locks=()
+hold_x_displays() {
+  local number lock
+  # XWayland's sockets go where X servers keep them; on a machine that has
+  # never run one, that folder is not there yet.
+  mkdir -p -m 1777 /tmp/.X11-unix
+  for ((number = 0; number < 64; number++)); do
+    lock=/tmp/.X$number-lock
+    [[ -e $lock ]] && continue
+    [[ -S /tmp/.X11-unix/X$number ]] || break
+    # noclobber: the lock file of a server starting meanwhile stays its own.
+    if (set -o noclobber && printf '%10d\n' $$ >"$lock") 2>/dev/null; then
+      x_display_locks+=("$lock")
+    fi
+  done
+}
+release_x_displays() {
+  ((${#x_display_locks[@]} == 0)) || rm -f "${x_display_locks[@]}"
+  x_display_locks=()
+}

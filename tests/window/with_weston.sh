@@ -6,12 +6,12 @@
 # window leaves see-through shows in a screenshot (weston-screenshooter).
 # Usage: with_weston.sh COMMAND [ARG...]
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
-held_locks=()
 cleanup() {
   [[ -n "${weston_pid:-}" ]] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
-  rm -f "${held_locks[@]}"
+  release_x_displays
   rm -rf "$runtime"
 }
 trap cleanup EXIT
@@ -23,24 +23,7 @@ panel-position=none
 animation=none
 startup-animation=none
 INI
-# XWayland's sockets go where X servers keep them; on a machine that has never
-# run one, that folder is not there yet.
-mkdir -p -m 1777 /tmp/.X11-unix
-# Weston gives XWayland the lowest display number with no live lock file in
-# /tmp and no abstract socket in this network namespace, and replaces the
-# socket file there. With the network cut off (`unshare -n`, as sbuild runs
-# tests) a server whose lock file is not seen here looks free, and would lose
-# its socket to weston. Each number whose socket is there without a lock file
-# is held by a lock file of this script's own until weston has chosen.
-for ((number = 0; number < 64; number++)); do
-  lock=/tmp/.X$number-lock
-  [[ -e $lock ]] && continue
-  [[ -S /tmp/.X11-unix/X$number ]] || break
-  # noclobber: the lock file of a server starting meanwhile stays its own.
-  if (set -o noclobber && printf '%10d\n' $$ >"$lock") 2>/dev/null; then
-    held_locks+=("$lock")
-  fi
-done
+hold_x_displays
 # Made first: the loop below reads it before weston may have opened it.
 : >"$runtime/weston.log"
 # --debug lets weston-screenshooter take screenshots.
@@ -54,8 +37,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [[ -S "$runtime/wayland-test" && -n $display ]] || { cat "$runtime/weston.log" >&2; exit 1; }
-rm -f "${held_locks[@]}"
-held_locks=()
+release_x_displays
 # A Wayland session with XWayland; the command itself runs on Wayland.
 export DISPLAY=$display WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland
 "$@"

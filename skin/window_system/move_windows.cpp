@@ -12,23 +12,21 @@
 namespace SystemMove
 {
 
-bool start(QWindow &window, QPointF, Qt::MouseButton button)
+Mover start(QWindow &window, QPointF, Qt::MouseButton button)
 {
     // The loop follows the left button only; the other buttons are moved by
     // the tool. GetAsyncKeyState reads the buttons as they are, not as the
     // swap the player may have set maps them.
     const int left = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     if (button != Qt::LeftButton || !(GetAsyncKeyState(left) & 0x8000))
-        return false;
+        return Mover::Tool;
     const auto handle = reinterpret_cast<HWND>(window.winId());
     // The press gave the pointer to the pressed widget; the loop needs it.
     ReleaseCapture();
     // Returns once the loop has ended at the release.
     SendMessageW(handle, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-    return true;
+    return Mover::WindowSystem;
 }
-
-bool toolPlacesWindow(QWindow &) { return true; }
 
 void cancel(QWindow &) {}
 

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
-#include "window_system.h"
+#include "platform.h"
 
-QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray &, const QByteArray &,
-                             const std::function<QByteArray()> &)
+bool choiceNeedsX11(const Displays &) { return false; }
+
+QByteArray preferredPlatform(const Displays &found)
 {
-    if (!chosenPlatform.isEmpty())
+    if (!found.chosen.isEmpty())
         return {};
     // The carried faces drawn by FreeType, as on Linux, rather than by
     // DirectWrite: the captions are laid out to the pixel, and the window
@@ -13,4 +14,4 @@ QByteArray preferredPlatform(const QByteArray &chosenPlatform, const QByteArray 
     return "windows:fontengine=freetype";
 }
 
-QByteArray x11WindowManagerName() { return {}; }
+QByteArray preferredPlatform() { return preferredPlatform(Displays{qgetenv("QT_QPA_PLATFORM"), {}, false}); }
