@@ -186,7 +186,8 @@ case $setup in
     start_compositor weston "$setup"
     # An X server that takes connections and never answers.
     mkfifo "$scratch/dead"
-    started Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/dead"
+    # Opened for reading too, so that the opening does not wait for a reader.
+    started Xvfb -displayfd 3 -nolisten tcp 3<>"$scratch/dead"
     read -r dead <"$scratch/dead"
     kill -STOP -- -"${pids[-1]}"
     DISPLAY_FOR_TOOL=:$dead
