@@ -26,6 +26,10 @@ namespace
 constexpr int FileFailed = 1;
 constexpr int UsageError = 2;
 
+// Whether Qt is linked into the program (the Windows build) rather than
+// being the system's own libraries; set by the build.
+constexpr bool qtBuiltIn = ZUNKEL_QT_BUILT_IN;
+
 QString versionText()
 {
     return QStringLiteral(
@@ -35,10 +39,12 @@ QString versionText()
                "This is free software: you are free to change and redistribute it.\n"
                "There is NO WARRANTY, to the extent permitted by law.\n"
                "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n"
-               "It uses Qt %1 under the GNU Lesser General Public License version 3.\n"
-               "Qt's licences and notices, and where its source is, come with Qt; where Qt is built\n"
-               "into the program, they are in the folder Qt beside LICENSE.\n")
-        .arg(QString::fromLatin1(qVersion()));
+               "It uses Qt %1 under the GNU Lesser General Public License version 3.\n")
+               .arg(QString::fromLatin1(qVersion())) +
+           (qtBuiltIn ? QStringLiteral("Qt is built into the program: its licences and notices, where its source is\n"
+                                       "and how to relink the program with another Qt are in the folder Qt beside\n"
+                                       "LICENSE.\n")
+                      : QStringLiteral("Qt's licences and notices, and where its source is, come with Qt.\n"));
 }
 
 // The messages and the help, in the player's language. What scripts rely on

@@ -5,6 +5,7 @@
 // Everything is drawn without anti-aliasing, so that each picture keeps a
 // small exact palette and the skin's black stays exactly where it is meant.
 
+#include <QBuffer>
 #include <QColor>
 #include <QDataStream>
 #include <QDir>
@@ -250,6 +251,21 @@ QImage drawIcon(int size)
     return icon;
 }
 
+// The icon at a size, crisp as pixel art is: the small sizes drawn for
+// themselves, each larger one the largest drawn size that divides it, each
+// pixel a square block.
+QImage iconAt(int size)
+{
+    for (const int drawn : {48, 32, 24, 20, 16})
+        if (size == drawn)
+            return drawIcon(size);
+    for (const int drawn : {32, 24, 20, 16})
+        if (size % drawn == 0)
+            return drawIcon(drawn).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    std::fprintf(stderr, "no icon at %d pixels\n", size);
+    std::exit(1);
+}
+
 // Converts to a palette of exactly the colours used, failing loudly when a
 // picture has more than it may.
 QImage indexed(const QImage &image, int maxColours, std::optional<QRgb> transparent = std::nullopt)
@@ -274,44 +290,65 @@ QImage indexed(const QImage &image, int maxColours, std::optional<QRgb> transpar
     return out;
 }
 
-// An icon file with 8-bit palette images: neither Qt nor ImageMagick writes
-// one (both store 32-bit colour). Transparent palette entries go to the mask.
-QByteArray encodeIcon(const QList<QImage> &images)
+// One 8-bit palette image of an icon file: header, palette, pixels, mask.
+QByteArray bitmapEntry(const QImage &image)
 {
+    QByteArray entry;
+    QDataStream out(&entry, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    auto rowBytes = [](int bits) { return ((bits + 31) / 32) * 4; };
+    const int w = image.width(), h = image.height();
+    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(8) << quint32(0)
+        << quint32(h * (rowBytes(w * 8) + rowBytes(w))) << qint32(0) << qint32(0) << quint32(256) << quint32(0);
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < image.colorCount() ? image.color(i) : 0;
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < rowBytes(w * 8); ++x)
+            out << quint8(x < w ? image.pixelIndex(x, y) : 0);
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        QByteArray mask(rowBytes(w), 0);
+        for (int x = 0; x < w; ++x)
+            if (qAlpha(image.color(image.pixelIndex(x, y))) == 0)
+                mask[x / 8] = char(mask[x / 8] | (0x80 >> (x % 8)));
+        out.writeRawData(mask.constData(), int(mask.size()));
+    }
+    return entry;
+}
+
+// An icon file: 8-bit palette images, which neither Qt nor ImageMagick
+// writes (both store 32-bit colour), their transparent palette entries in
+// the mask; and from 256 pixels on PNG, which Windows takes at that size.
+QByteArray encodeIcon(const QList<QImage> &pictures)
+{
+    QList<QByteArray> entries;
+    for (const QImage &picture : pictures) {
+        QByteArray entry;
+        if (picture.width() >= 256) {
+            QBuffer buffer(&entry);
+            buffer.open(QIODevice::WriteOnly);
+            picture.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG", 0); // 0: the most compressed
+        } else {
+            entry = bitmapEntry(indexed(picture, 256));
+        }
+        entries.append(entry);
+    }
     QByteArray file;
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(images.size());
-    auto rowBytes = [](int bits) { return ((bits + 31) / 32) * 4; };
-    quint32 offset = 6 + 16 * quint32(images.size());
-    for (const QImage &image : images) {
-        const quint32 size =
-            40 + 256 * 4 + image.height() * (rowBytes(image.width() * 8) + rowBytes(image.width()));
-        out << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0) << quint16(1)
-            << quint16(8) << size << offset;
-        offset += size;
+    out << quint16(0) << quint16(1) << quint16(pictures.size());
+    quint32 offset = 6 + 16 * quint32(pictures.size());
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        const bool png = pictures[i].width() >= 256;
+        // 0 stands for 256 in the directory's one-byte sizes.
+        out << quint8(pictures[i].width()) << quint8(pictures[i].height()) << quint8(0) << quint8(0)
+            << quint16(1) << quint16(png ? 32 : 8) << quint32(entries[i].size()) << offset;
+        offset += quint32(entries[i].size());
     }
-    for (const QImage &image : images) {
-        const int w = image.width(), h = image.height();
-        out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(8) << quint32(0)
-            << quint32(h * (rowBytes(w * 8) + rowBytes(w))) << qint32(0) << qint32(0) << quint32(256)
-            << quint32(0);
-        for (int i = 0; i < 256; ++i) {
-            const QRgb c = i < image.colorCount() ? image.color(i) : 0;
-            out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
-        }
-        for (int y = h - 1; y >= 0; --y) {
-            for (int x = 0; x < rowBytes(w * 8); ++x)
-                out << quint8(x < w ? image.pixelIndex(x, y) : 0);
-        }
-        for (int y = h - 1; y >= 0; --y) {
-            QByteArray mask(rowBytes(w), 0);
-            for (int x = 0; x < w; ++x)
-                if (qAlpha(image.color(image.pixelIndex(x, y))) == 0)
-                    mask[x / 8] = char(mask[x / 8] | (0x80 >> (x % 8)));
-            out.writeRawData(mask.constData(), int(mask.size()));
-        }
-    }
+    for (const QByteArray &entry : entries)
+        out.writeRawData(entry.constData(), int(entry.size()));
     return file;
 }
 
@@ -342,21 +379,21 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    // Explorer's views and every scale of Windows' screens: 16 to 48 for
+    // lists and details at 100 % to 300 %, 64 and 256 for the large views.
+    // The 256 one is stored as PNG, as Windows expects an icon that size. The
+    // window's title shows the first, the 32 pixel one.
+    QList<QImage> iconImages;
+    for (const int size : {32, 16, 20, 24, 40, 48, 64, 256})
+        iconImages.append(iconAt(size));
     const bool ok =
         save(indexed(drawSkin(), 256), out.filePath("skin.png")) &&
         save(indexed(drawPreviewFrame(), 8, qRgb(255, 0, 255)), out.filePath("preview_frame.png")) &&
         save(indexed(drawPreviewScreen(), 256), out.filePath("preview_screen.png")) &&
-        writeFile(encodeIcon({indexed(drawIcon(32), 256), indexed(drawIcon(16), 256)}),
-                  out.filePath("zunkel.ico"));
-    // For desktops, whose icon themes take PNG at these sizes. The small ones
-    // are drawn for their size; the large ones are the 32 pixel picture, each
-    // pixel a square block, as pixel art is scaled.
+        writeFile(encodeIcon(iconImages), out.filePath("zunkel.ico"));
+    // For desktops, whose icon themes take PNG at these sizes.
     bool icons = true;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage icon =
-            size <= 48 ? drawIcon(size)
-                       : drawIcon(32).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        icons = icons && save(icon, out.filePath(QStringLiteral("icon-%1.png").arg(size)));
-    }
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icons = icons && save(iconAt(size), out.filePath(QStringLiteral("icon-%1.png").arg(size)));
     return ok && icons ? 0 : 1;
 }

@@ -80,9 +80,13 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     // the window colour, which on this panel is green.
     ui->lstDisplay->setPalette(QApplication::palette(ui->lstDisplay));
     // The pictures as the designer drew them, decoded when the program was built.
+    // The icon's 256 pixel picture is for Explorer's large views: a window's
+    // icon is shown at most at 64 (a task switcher at 200 %), and X11 would
+    // be sent every picture at every start.
     QIcon icon;
     for (const QImage &size : bakedArt(u"zunkel.ico"))
-        icon.addPixmap(QPixmap::fromImage(size));
+        if (size.width() <= 64)
+            icon.addPixmap(QPixmap::fromImage(size));
     setWindowIcon(icon);
     ui->imgIcon->setPixmap(picture(u"zunkel.ico"));
     for (const auto &[label, file] : {std::pair(ui->picPreview, u"preview_frame.gif"),

@@ -29,8 +29,9 @@ for help in --help -h; do
 done
 for version_option in --version -V; do
   run "$dir/zunkel-config" $version_option
-  [[ $status == 0 && $out == "zunkel-config $version"$'\n'*Copyright*$'\n'"License MIT"* ]] ||
-    fail "$version_option: $status '$out'"
+  # Qt's notices come with Debian's Qt here; only the Windows zip has a folder for them.
+  [[ $status == 0 && $out == "zunkel-config $version"$'\n'*Copyright*$'\n'"License MIT"* &&
+     $out != *"folder Qt"* ]] || fail "$version_option: $status '$out'"
 done
 
 # A quoted value holding a line end stays on its KEY=VALUE line.

@@ -4,15 +4,17 @@
 # into prefixes whose paths hold spaces:
 # - a build puts the sample beside the tool whenever none is there, never over
 #   saved settings;
-# - `cmake --install` into a game folder: the tool, the licences and the
-#   README in a folder of their own, nothing for desktops, the sample as
+# - `cmake --install` into a game folder: the tool, the licences, the
+#   players' README and the changes in a folder of their own, nothing for
+#   desktops, the sample as
 #   zunkel.cfg only where none is, and every installed file in the manifest;
 # - a staged install (DESTDIR) carries no zunkel.cfg at all;
-# - the package layout, staged: the tool under lib/games/zunkel with a link
-#   in games/, its zunkel.cfg a link to the file under /var/games, a manifest
+# - the package layout, staged: the tool under libexec/zunkel-config with a
+#   link in games/, its zunkel.cfg a link to the file under /var/games, no
+#   licence files among the documents (a distribution records them), a manifest
 #   without the staging folder, a desktop entry that starts the tool from a
 #   prefix with characters the entry must escape, the icons, the manual page
-#   (it names every option that --help lists), and desktop-file-validate and
+#   in section 6 (it names every option that --help lists), and desktop-file-validate and
 #   appstreamcli without a word; installed directly, the settings made from
 #   the sample for the players in group games to save.
 cmake_minimum_required(VERSION 3.25)
@@ -90,14 +92,14 @@ expect_content("${game}/zunkel.cfg" "saved by the player" "installing replaced s
 expect_content("${game}/zunkel.cfg.sample" "${sample}" "the sample was not installed under its own name")
 read_manifest()
 set(expected zunkel-config zunkel.cfg.sample zunkel-config-doc/LICENSE zunkel-config-doc/LICENSE.DejaVu
-    zunkel-config-doc/README.md)
+    zunkel-config-doc/README zunkel-config-doc/CHANGELOG.md)
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${game}/${file}" OR NOT "${game}/${file}" IN_LIST manifest)
     message(FATAL_ERROR "${file} was not installed, or not listed in the manifest")
   endif()
 endforeach()
 list(LENGTH manifest installed)
-if(NOT installed EQUAL 5)
+if(NOT installed EQUAL 6)
   message(FATAL_ERROR "more than the tool, the sample and its documents in the game's folder: ${manifest}")
 endif()
 
@@ -134,14 +136,18 @@ endif()
 expect_silent("desktop-file-validate, escaped" desktop-file-validate "${entry}")
 file(REMOVE_RECURSE "${stage}")
 run(${CMAKE_COMMAND} -E env "DESTDIR=${stage}" ${CMAKE_COMMAND} --install "${package_build}" --prefix /usr)
-expect_link("${stage}/usr/games/zunkel-config" ../lib/games/zunkel/zunkel-config)
-expect_link("${stage}/usr/lib/games/zunkel/zunkel.cfg" "${SCRATCH}/var/zunkel.cfg")
+expect_link("${stage}/usr/games/zunkel-config" ../libexec/zunkel-config/zunkel-config)
+expect_link("${stage}/usr/libexec/zunkel-config/zunkel.cfg" "${SCRATCH}/var/zunkel.cfg")
+file(GLOB documents RELATIVE "${stage}/usr/share/doc/zunkel-config" "${stage}/usr/share/doc/zunkel-config/*")
+if(NOT documents STREQUAL "CHANGELOG.md;README")
+  message(FATAL_ERROR "the package's documents are ${documents}")
+endif()
 expect_content("${stage}/usr/share/zunkel-config/zunkel.cfg.sample" "${sample}" "no sample in share/zunkel-config")
 if(EXISTS "${SCRATCH}/var/zunkel.cfg")
   message(FATAL_ERROR "a staged install made the settings file")
 endif()
 file(STRINGS "${package_build}/install_manifest.txt" manifest)
-foreach(file /usr/games/zunkel-config /usr/lib/games/zunkel/zunkel.cfg /usr/share/applications/zunkel-config.desktop)
+foreach(file /usr/games/zunkel-config /usr/libexec/zunkel-config/zunkel.cfg /usr/share/applications/zunkel-config.desktop)
   if(NOT file IN_LIST manifest)
     message(FATAL_ERROR "${file} is not in the manifest: ${manifest}")
   endif()
@@ -155,7 +161,7 @@ foreach(size 16 32 48 64 128 256)
     message(FATAL_ERROR "no icon of ${size} pixels")
   endif()
 endforeach()
-set(manual "${stage}/usr/share/man/man1/zunkel-config.1")
+set(manual "${stage}/usr/share/man/man6/zunkel-config.6")
 expect_silent("the manual page" groff -t -man -ww -z -Tutf8 "${manual}")
 execute_process(COMMAND "${TOOL}" --help OUTPUT_VARIABLE help)
 string(REGEX MATCHALL "--[a-z-]+" options "${help}")

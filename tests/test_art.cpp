@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
+#include <QtEndian>
 
+#include <algorithm>
 #include <set>
 
 namespace
@@ -144,27 +146,41 @@ void TestArt::previewScreen()
 
 void TestArt::icon()
 {
+    // Every size Explorer's views ask for at every scale; from 256 on PNG.
+    const QList<int> expected{32, 16, 20, 24, 40, 48, 64, 256};
     const QByteArray ico = bytesOf(":/art/zunkel.ico");
-    QCOMPARE(quint8(ico[4]), quint8(2)); // two images
-    for (int entry = 0; entry < 2; ++entry) {
-        const char *e = ico.constData() + 6 + 16 * entry;
-        const int size = quint8(e[0]);
-        QCOMPARE(size, entry == 0 ? 32 : 16);
-        QCOMPARE(quint8(e[1]), quint8(size));
-        QCOMPARE(quint8(e[6]), quint8(8)); // 8 bits a pixel: a 256-colour palette
-    }
+    QCOMPARE(quint16(quint8(ico[4]) | quint8(ico[5]) << 8), quint16(expected.size()));
     QImageReader reader(":/art/zunkel.ico");
-    QCOMPARE(reader.imageCount(), 2);
-    std::set<int> sizes;
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        sizes.insert(image.width());
-        QCOMPARE(image.width(), image.height());
+    QCOMPARE(reader.imageCount(), expected.size());
+    const std::set<int> drawn{16, 20, 24, 32, 48};
+    std::set<QRgb> drawnColours;
+    for (int entry = 0; entry < expected.size(); ++entry) {
+        const char *e = ico.constData() + 6 + 16 * entry;
+        const int size = expected[entry];
+        QCOMPARE(quint8(e[0]), quint8(size)); // 0 stands for 256
+        QCOMPARE(quint8(e[1]), quint8(size));
+        const quint32 offset = qFromLittleEndian<quint32>(e + 12);
+        QCOMPARE(ico.mid(offset, 4) == "\x89PNG", size >= 256);
+        if (size < 256)
+            QCOMPARE(quint8(e[6]), quint8(8)); // 8 bits a pixel: a 256-colour palette
+
+        QVERIFY(reader.jumpToImage(entry));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(size, size));
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // rounded corner, see-through
-        QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        // Crisp: a picture scaled up has no colour that the drawn ones lack,
+        // as a smooth scaling's blends would be.
+        std::set<QRgb> colours;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                colours.insert(image.pixel(x, y));
+        if (drawn.contains(size))
+            drawnColours.insert(colours.begin(), colours.end());
+        else
+            QVERIFY2(std::includes(drawnColours.begin(), drawnColours.end(), colours.begin(), colours.end()),
+                     qPrintable(QString::number(size)));
     }
-    QCOMPARE(sizes, (std::set<int>{16, 32}));
 }
 
 void TestArt::carriedAsQtReadsThem()

@@ -526,7 +526,7 @@ void TestGameSettings::fullDiskKeepsOldFile()
     // Rewritten in place, for its second name: a new content that needs
     // another block is refused before the old one is touched.
     const QString second = dir.filePath("second.cfg");
-    link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData());
+    const bool linked = link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()) == 0;
     GameSettings longer = designedExample();
     longer.Extra = QByteArray(5000, 'x');
     const std::optional<SettingsError> inPlaceError = writeFile(path, longer);
@@ -537,6 +537,9 @@ void TestGameSettings::fullDiskKeepsOldFile()
     QCOMPARE(error->reason, QStringLiteral("No space left on device"));
     QCOMPARE(after, old);
     QCOMPARE(entries, (QStringList{"filler", SettingsFileName}));
+    // Checked once the small file system is gone: without the second name
+    // the save below would not be one in place.
+    QVERIFY(linked);
     QVERIFY(inPlaceError);
     QCOMPARE(inPlaceError->reason, QStringLiteral("No space left on device"));
     QCOMPARE(afterInPlace, old);

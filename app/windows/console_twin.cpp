@@ -5,7 +5,9 @@
 // gives it no output, does not wait for it and loses its exit status. Shells
 // find this twin first (.COM comes before .EXE in PATHEXT), and it runs the
 // program beside it with the same command line on this console, waits for it
-// and ends with its status.
+// and ends with its status. Interrupted (Ctrl+C, the console closed, the
+// twin ended by another program), it takes the program with it: a window
+// that outlives the command that started it would be left to the player.
 #include "console_text.h"
 
 #include <string>
@@ -37,8 +39,35 @@ bool start(const std::wstring &program, std::wstring commandLine, const wchar_t 
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, directory,
-                          &startup, &started);
+    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                          directory, &startup, &started);
+}
+
+// A job that ends its processes when its last handle closes, which is when
+// this twin ends, however it ends.
+HANDLE jobEndingWithTwin()
+{
+    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (!job)
+        return nullptr;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        CloseHandle(job);
+        return nullptr;
+    }
+    return job;
+}
+
+// The program beside this twin: its own path with ".exe" for its name's
+// extension, or added when it has none (renamed "zunkel-config").
+std::wstring programBeside(std::wstring twin)
+{
+    const size_t name = twin.find_last_of(L"\\/") + 1;
+    const size_t dot = twin.rfind(L'.');
+    if (dot != std::wstring::npos && dot >= name)
+        twin.resize(dot);
+    return twin + L".exe";
 }
 
 // CreateProcessW takes no program name of MAX_PATH characters or more, even
@@ -76,7 +105,14 @@ int main()
         }
         program.resize(program.size() * 2);
     }
-    program.replace(program.size() - 4, 4, L".exe");
+    const std::wstring twin = program;
+    program = programBeside(twin);
+    // A twin renamed to the program's own name would start itself, again and again.
+    if (CompareStringOrdinal(program.c_str(), -1, twin.c_str(), -1, TRUE) == CSTR_EQUAL) {
+        writeConsoleText(GetStdHandle(STD_ERROR_HANDLE),
+                         L"zunkel-config: " + twin + L" is the console twin, not the program itself\n");
+        return 1;
+    }
 
     const std::wstring commandLine = GetCommandLineW();
     PROCESS_INFORMATION started{};
@@ -87,6 +123,12 @@ int main()
                                                              L" (error " + std::to_wstring(error) + L")\n");
         return 1;
     }
+    // Started suspended, so that it runs only once in the job. Where no job
+    // can be had (an old system that nests none), it runs as before.
+    const HANDLE job = jobEndingWithTwin();
+    if (job && !AssignProcessToJobObject(job, started.hProcess))
+        CloseHandle(job);
+    ResumeThread(started.hThread);
     WaitForSingleObject(started.hProcess, INFINITE);
     DWORD status = 1;
     GetExitCodeProcess(started.hProcess, &status);

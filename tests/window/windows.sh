@@ -7,8 +7,9 @@
 # 0. Without a settings file only the error box shows, and it ends with status
 # 1. From a console (its twin zunkel-config.com) it prints, saves and refuses
 # as the Linux program does, with the same statuses and files; the twin starts
-# it from a folder of more than 260 characters; its messages name a folder of
-# any letters both in a file and on a console.
+# it from a folder of more than 260 characters, finds it under other names,
+# and ends it when interrupted; its messages name a folder of any letters
+# both in a file and on a console.
 # Usage, under with_xvfb.sh and with_wine.sh: windows.sh PROGRAM.exe LINUX_TOOL SAMPLE
 set -euo pipefail
 tool_name=zunkel-config.exe
@@ -76,7 +77,14 @@ same_as_linux "$scratch/wide" --print
 same_as_linux "$scratch/wide" --set resolution=1024x768 fullscreen=On music=false
 same_as_linux "$scratch/wide" --set music=loud
 same_as_linux "" --set music=on
-same_as_linux "" --version
+# --version too, but for where Qt's licences are: in the zip, beside the
+# program that Qt is built into.
+"$linux_dir/zunkel-config" --version >"$scratch/linux.out"
+"$WINE" "$windows_dir/zunkel-config.com" --version >"$scratch/windows.out" || fail "--version ended with $?"
+tr -d '\r' <"$scratch/windows.out" | grep -q "relink the program with another Qt are in the folder Qt" ||
+  fail "--version on Windows: $(cat "$scratch/windows.out")"
+cmp -s <(tr -d '\r' <"$scratch/windows.out" | head -n 7) <(head -n 7 "$scratch/linux.out") ||
+  fail "--version on Windows: $(cat "$scratch/windows.out")"
 
 # Too long a name for CreateProcessW: the twin starts the program anyway, and
 # it saves there.
@@ -87,6 +95,37 @@ status=0
 [[ $status == 0 ]] || fail "in a folder of ${#dir} characters the twin ended with $status"
 cmp "$dir/zunkel.cfg" "$scratch/music_off" || fail "in a folder of ${#dir} characters it saved another content"
 echo "  from a folder of ${#dir} characters: started and saved"
+
+# The twin under other names: without an extension it still finds the
+# program; under the program's own name it says so rather than start itself.
+dir=$(make_tool_dir "$program" "$sample" renamed)
+cp "${program%.exe}.com" "$dir/zunkel-config"
+"$WINE" "$dir/zunkel-config" --print >"$scratch/out" || fail "the twin named zunkel-config ended with $?"
+grep -q '^resolution=640x480' "$scratch/out" || fail "the twin named zunkel-config printed: $(cat "$scratch/out")"
+rm "$dir/zunkel-config.exe"
+cp "${program%.exe}.com" "$dir/zunkel-config.exe"
+status=0
+timeout 20 "$WINE" "$dir/zunkel-config.exe" --print 2>"$scratch/err" || status=$?
+[[ $status == 1 ]] && grep -q "console twin" "$scratch/err" ||
+  fail "the twin named zunkel-config.exe ended with $status: $(cat "$scratch/err")"
+echo "  the twin without an extension, and under the program's name"
+
+# Interrupted, the twin takes its window program with it. Ctrl+C reaches the
+# programs on the console: the twin, not the window program it started.
+dir=$(make_tool_dir "$program" "$sample" interrupted)
+cp "${program%.exe}.com" "$dir/zunkel-config.com"
+"$WINE" "$dir/zunkel-config.com" &
+twin=$!
+waited=0
+until [[ -n $(xdotool search --onlyvisible --name '^Config$' 2>/dev/null) ]]; do
+  ((waited++ < 150)) || fail "the twin started no window"
+  sleep 0.1
+done
+kill -INT "$twin"
+wait_exit "$twin"
+# The prefix's server ends once no program of it runs.
+timeout 20 "$(dirname "$WINE")/wineserver" -w || fail "the window program outlived its interrupted twin"
+echo "  interrupted, the twin ended its window program"
 
 # A message names the folder in UTF-8 in a file, and rightly on a console:
 # Wine's, on a terminal, shows what the program gave it in the terminal's
