@@ -274,7 +274,7 @@ settled() {
 # down (all at once, its release may come first).
 compositor_moves=no
 [[ -n ${reads_screen:-} || $setup == sway* ]] && compositor_moves=yes
-# Ways of a desktop that the tool cannot change (README): they are reported
+# Ways of a desktop that the tool cannot change (docs/desktops.md): they are reported
 # and, when one misses, make the setup skipped rather than passed, the cases
 # after it left untried. sway begins a move that an X11 program asks for just
 # before a quick click's release, and that move follows the pointer until
