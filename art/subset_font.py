@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 """Keeps of a TrueType face only the given characters.
 
-Usage: subset_font.py SOURCE.ttf TARGET.ttf CHARACTERS [TRANSLATIONS.ts...]
+Usage: subset_font.py SOURCE.ttf[:FACE] TARGET.ttf CHARACTERS [TRANSLATIONS.ts...]
+FACE is the number of the face in a collection (.ttc).
 CHARACTERS is a comma-separated list of code points and ranges, e.g.
 "U+0020-007E,U+2715". Every character of the translations in the Qt Linguist
 files is kept as well.
@@ -13,7 +14,8 @@ kept too, with its own characters when the face gives it any: FreeType hints
 a glyph by the script of its character, and a ligature kept without one
 would be drawn differently from the whole face. Outlines, hinting, kerning,
 the layout rules that text uses by default, and every name record (the
-copyright and licence among them) stay as they are.
+copyright and licence among them) stay as they are, and so do the bitmaps a
+face carries for the sizes it was drawn for (its strikes).
 """
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -41,14 +43,21 @@ def translated_code_points(ts_file):
 def main(source, target, characters, *translations):
     options = subset.Options(name_IDs=["*"], name_languages=["*"], name_legacy=True,
                              legacy_kern=True, notdef_outline=True)
-    options.drop_tables += ["FFTM"]  # the font editor's timestamps
+    # Strikes are dropped unless asked for; the font editor's timestamps and
+    # the bitmaps' source (BDF), which no renderer reads, go.
+    options.drop_tables = [t for t in options.drop_tables if t not in ("EBDT", "EBLC", "EBSC")]
+    options.drop_tables += ["FFTM", "BDF "]
+    path, colon, face = source.rpartition(":")
+    if not (colon and face.isdigit()):
+        path, face = source, "-1"  # a face of its own, not in a collection
+    source = lambda: TTFont(path, fontNumber=int(face), recalcBBoxes=False, recalcTimestamp=False)
     by_glyph = {}
-    for point, glyph in TTFont(source).getBestCmap().items():
+    for point, glyph in source().getBestCmap().items():
         by_glyph.setdefault(glyph, set()).add(point)
     wanted = code_points(characters).union(*map(translated_code_points, translations))
     while True:
         # As they are: recomputed bounds change a flag that moves glyphs.
-        font = TTFont(source, recalcBBoxes=False, recalcTimestamp=False)
+        font = source()
         subsetter = subset.Subsetter(options)
         subsetter.populate(unicodes=wanted)
         subsetter.subset(font)
