@@ -96,7 +96,8 @@ void captionsFit(QWidget &window)
     QVERIFY2(drawnWidth(label, label->text()) <= label->contentsRect().width(), qPrintable(label->text()));
 }
 
-// The translations a Qt Linguist file gives, by the English text.
+// The translations a Qt Linguist file gives, by the English text; a text
+// that a comment tells apart from the same words is keyed "text|comment".
 QHash<QString, QString> translationsIn(const QString &tsFile)
 {
     QFile file(tsFile);
@@ -110,12 +111,87 @@ QHash<QString, QString> translationsIn(const QString &tsFile)
             continue;
         if (xml.name() == u"source")
             source = xml.readElementText();
+        else if (xml.name() == u"comment")
+            source += u'|' + xml.readElementText();
         else if (xml.name() == u"translation")
             translations.insert(source, xml.readElementText());
     }
     return translations;
 }
 
+
+// Ideographs, kana and hangul are drawn from faces made for the window's
+// size: at scale 1 a caption's pixels are the text's colour or the
+// background's, no grey between them.
+void captionsCrispInEastAsianScripts(QWidget &window)
+{
+    if (window.devicePixelRatio() != 1)
+        return;
+    const QRect frame = window.geometry();
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    auto eastAsian = [](const QString &text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) {
+            return c.script() == QChar::Script_Han || c.script() == QChar::Script_Hangul ||
+                   c.script() == QChar::Script_Hiragana || c.script() == QChar::Script_Katakana;
+        });
+    };
+    auto crisp = [&](QWidget *control, const QRect &text, const QColor &ink, const QColor &background) {
+        const QRect area(control->mapTo(&window, text.topLeft()), text.size());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                QVERIFY2(pixel == ink || pixel == background,
+                         qPrintable(QStringLiteral("%1: %2 at %3,%4")
+                                        .arg(control->objectName(), pixel.name())
+                                        .arg(x)
+                                        .arg(y)));
+            }
+    };
+    for (auto *box : window.findChildren<QCheckBox *>()) {
+        if (!eastAsian(box->text()))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(box);
+        crisp(box, box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box), Qt::white,
+              rgb(0, 64, 0));
+    }
+    for (auto *button : window.findChildren<QPushButton *>()) {
+        if (!eastAsian(button->text()))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // Clear of the focus mark, which runs along the edge.
+        crisp(button, inside.adjusted(2, 2, -2, -2), Qt::black, rgb(0, 192, 0));
+    }
+}
+
+// The box of a failed read or save, with the longest detail it can have (the
+// advice on a line of its own), stays well inside the screen: its lines wrap.
+void errorBoxInsideTheScreen(DialogPlatform::Message message, const QHash<QString, QString> &texts)
+{
+    message.detail += u'\n' + texts.value(QStringLiteral(
+                                  "Ask whoever installed the game to let you change this file, or copy this "
+                                  "program and zunkel.cfg into a folder of your own and start it from there."));
+    QRect box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible())
+            return;
+        poll.stop();
+        box = shown->frameGeometry();
+        shown->button(QMessageBox::Ok)->click();
+    });
+    poll.start(50);
+    SystemPlatform().showMessage(nullptr, message);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(!box.isEmpty());
+    QVERIFY2(box.width() <= screen.width() * 3 / 4, qPrintable(QString::number(box.width())));
+}
 } // namespace
 
 class TestLayout : public QObject
@@ -393,16 +469,28 @@ void TestLayout::everyLanguage()
     QList<QWidget *> widgets = window->findChildren<QWidget *>();
     widgets.prepend(window.get());
     for (QWidget *english : std::as_const(widgets)) {
-        if (english->objectName().isEmpty())
-            continue; // Qt's own parts of a control
+        if (english->objectName().isEmpty() || english->objectName().startsWith(u"qt_"))
+            continue; // Qt's own parts of a control, made when first needed
         QWidget *shown =
             english == window.get() ? &translated : translated.findChild<QWidget *>(english->objectName());
-        QVERIFY(shown);
-        for (const char *property :
-             {"text", "title", "toolTip", "accessibleName", "accessibleDescription", "windowTitle"})
+        QVERIFY2(shown, qPrintable(english->objectName()));
+        for (const char *property : {"text", "title", "toolTip", "accessibleDescription", "windowTitle"})
             compare(english->property(property).toString(), shown->property(property).toString(), own);
+        // A caption's full name is a text of its own, told apart by a comment.
+        if (const QString name = english->accessibleName(); !own.contains(name + QStringLiteral("|accessible name")))
+            compare(name, shown->accessibleName(), own);
         if (QTest::currentTestFailed())
             return;
+    }
+    // What screen readers say of a caption is the whole term, also where
+    // the caption had to be shortened.
+    for (const char *name : {"cmdSave", "chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
+        QWidget *english = window->findChild<QWidget *>(QLatin1String(name));
+        const QString key = english->accessibleName() + QStringLiteral("|accessible name");
+        QVERIFY2(own.contains(key), name);
+        const QString heard = translated.findChild<QWidget *>(QLatin1String(name))->accessibleName();
+        QCOMPARE(heard, own.value(key));
+        QVERIFY2(!heard.contains(QRegularExpression(QStringLiteral("\\w\\.(\\s|$)"))), qPrintable(heard));
     }
     QCOMPARE(translatedPlatform.messages.size(), size_t(1));
     compare(QStringLiteral("Error"), translatedPlatform.messages[0].title, own);
@@ -410,9 +498,15 @@ void TestLayout::everyLanguage()
     compare(QStringLiteral("OK"), QString(ok).remove(u'&'), qt);
     compare(QStringLiteral("Press"), press, qt);
 
+    // The fonts are the language's while the window is in it.
+    useLanguage({language});
     translated.show();
     QVERIFY(QTest::qWaitForWindowExposed(&translated));
+    QTest::qWait(100);
     captionsFit(translated);
+    captionsCrispInEastAsianScripts(translated);
+    errorBoxInsideTheScreen(translatedPlatform.messages[0], own);
+    useLanguage({QStringLiteral("en")});
 }
 
 QTEST_MAIN(TestLayout)

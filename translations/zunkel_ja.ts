@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Render Flat</source>
-        <translation>フラット描画</translation>
+        <translation>フラット</translation>
     </message>
     <message>
         <source>Draw surfaces with flat shading.</source>

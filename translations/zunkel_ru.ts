@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Bilinear Filtering</source>
-        <translation>Фильтр текстур</translation>
+        <translation>Фильтрация</translation>
     </message>
     <message>
         <source>Smooth the textures when they are scaled.</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Render Flat</source>
-        <translation>Плоские грани</translation>
+        <translation>Плоск. рендер</translation>
     </message>
     <message>
         <source>Draw surfaces with flat shading.</source>
