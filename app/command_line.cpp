@@ -34,7 +34,8 @@ QString versionText()
                "License MIT: the terms are in the file LICENSE that comes with it.\n"
                "This is free software: you are free to change and redistribute it.\n"
                "There is NO WARRANTY, to the extent permitted by law.\n"
-               "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n"
+               "The faces it carries keep their own licences: DejaVu in LICENSE.DejaVu,\n"
+               "WenQuanYi Zen Hei Sharp in LICENSE.WenQuanYi, Baekmuk Gulim in LICENSE.Baekmuk.\n"
                "It uses Qt %1 under the GNU Lesser General Public License version 3.\n"
                "Qt's licences and notices, and where its source is, come with Qt; where Qt is built\n"
                "into the program, they are in the folder Qt beside LICENSE.\n")

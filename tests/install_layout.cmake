@@ -90,14 +90,14 @@ expect_content("${game}/zunkel.cfg" "saved by the player" "installing replaced s
 expect_content("${game}/zunkel.cfg.sample" "${sample}" "the sample was not installed under its own name")
 read_manifest()
 set(expected zunkel-config zunkel.cfg.sample zunkel-config-doc/LICENSE zunkel-config-doc/LICENSE.DejaVu
-    zunkel-config-doc/README.md)
+    zunkel-config-doc/LICENSE.WenQuanYi zunkel-config-doc/LICENSE.Baekmuk zunkel-config-doc/README.md)
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${game}/${file}" OR NOT "${game}/${file}" IN_LIST manifest)
     message(FATAL_ERROR "${file} was not installed, or not listed in the manifest")
   endif()
 endforeach()
 list(LENGTH manifest installed)
-if(NOT installed EQUAL 5)
+if(NOT installed EQUAL 7)
   message(FATAL_ERROR "more than the tool, the sample and its documents in the game's folder: ${manifest}")
 endif()
 

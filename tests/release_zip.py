@@ -14,7 +14,9 @@ import zipfile
 
 EXPECTED = [
     "zunkel-config-licences/LICENSE",
+    "zunkel-config-licences/LICENSE.Baekmuk",
     "zunkel-config-licences/LICENSE.DejaVu",
+    "zunkel-config-licences/LICENSE.WenQuanYi",
     "zunkel-config-licences/Qt/GPL-3.0-only.txt",
     "zunkel-config-licences/Qt/LGPL-3.0-only.txt",
     "zunkel-config-licences/Qt/SOURCE.txt",
