@@ -10,11 +10,13 @@
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace
@@ -49,19 +51,44 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// Words of `text` in lines of at most `columns` characters (a longer word
-// keeps a line of its own).
+// Whether a terminal gives `c` two columns: the ideographs, kana, hangul and
+// full-width forms of East Asian text.
+bool isWide(QChar c)
+{
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hangul || script == QChar::Script_Hiragana ||
+           script == QChar::Script_Katakana || (c.unicode() >= 0x3000 && c.unicode() <= 0x303F) ||
+           (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
+}
+
+qsizetype columnsOf(QStringView text)
+{
+    return std::accumulate(text.begin(), text.end(), qsizetype(0),
+                           [](qsizetype sum, QChar c) { return sum + (isWide(c) ? 2 : 1); });
+}
+
+// `text` in lines of at most `columns` terminal columns (a longer word keeps
+// a line of its own), broken at spaces, and where East Asian text allows,
+// between its characters.
 QString wrapped(const QString &text, qsizetype columns = 80)
 {
     QString result, line;
-    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > columns) {
-            result += line + u'\n';
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() != -1) {
+        const qsizetype at = breaks.position();
+        // Not inside words such as "-platform", which a hyphen may break.
+        if (at < text.size() && !text[at - 1].isSpace() && !isWide(text[at - 1]) && !isWide(text[at]))
+            continue;
+        const QString piece = text.mid(start, at - start);
+        start = at;
+        if (!line.isEmpty() && columnsOf(QString(line + piece).trimmed()) > columns) {
+            result += line.trimmed() + u'\n';
             line.clear();
         }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        line += piece;
     }
-    return result + line;
+    return result + line.trimmed();
 }
 
 // The options, parsed; errors and the help text come from Qt's parser.
