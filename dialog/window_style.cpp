@@ -148,7 +148,9 @@ class WindowStyle : public QProxyStyle
         painter->setClipRegion(QRegion(group->rect) - title.adjusted(-TitlePadding, 0, TitlePadding, 0));
         drawGroove(painter, frame, Colour::Groove);
         painter->restore();
-        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic;
+        // Uncut where hinting at the screen's scale draws it a row taller
+        // than its measured height: the frame's inside lies below it.
+        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip;
         if (!proxy()->styleHint(SH_UnderlineShortcut, group, widget))
             alignment |= Qt::TextHideMnemonic;
         proxy()->drawItemText(painter, title, alignment, group->palette, group->state & State_Enabled,
@@ -218,7 +220,8 @@ QFont textFont()
         font.setPixelSize(EastAsianPixelSize);
         font = renderedAlike(font);
         const qreal devicePixels = EastAsianPixelSize * fontScale;
-        if (face->drawnSizes.contains(qRound(devicePixels)) && qFuzzyCompare(devicePixels, qRound(devicePixels)))
+        if (face->drawnSizes.contains(qRound(devicePixels)) &&
+            qFuzzyCompare(devicePixels, qRound(devicePixels)))
             font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
         return font;
     }

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -61,9 +62,70 @@ int drawnWidth(const QWidget *widget, const QString &text)
 {
     const qreal ratio = widget->devicePixelRatioF();
     QFont font = widget->font();
-    font.setPointSizeF(font.pointSizeF() * ratio);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * ratio));
+    else
+        font.setPointSizeF(font.pointSizeF() * ratio);
     const qreal device = QFontMetricsF(font, widget).boundingRect(text).width();
     return std::max(int(std::ceil(device / ratio)), widget->fontMetrics().boundingRect(text).width());
+}
+
+// How many rows of a picture hold ink: more than one colour.
+int inkRows(const QImage &picture)
+{
+    int rows = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        rows += std::any_of(line, line + picture.width(), [&](QRgb pixel) { return pixel != line[0]; });
+    }
+    return rows;
+}
+
+// A caption on the screen has as many rows of ink in its room as its text
+// drawn alone, uncut, in its font and colours at the screen's scale: fewer,
+// and its top or bottom is cut off.
+void drawnWhole(const QWidget *control, const QRect &room, const QString &text)
+{
+    const QPoint corner = control->mapToGlobal(room.topLeft());
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, corner.x(), corner.y(), room.width(), room.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> uses;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ++uses[shown.pixel(x, y)];
+    const QRgb background = std::max_element(uses.keyValueBegin(), uses.keyValueEnd(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first;
+    auto distance = [&](QRgb colour) {
+        return std::abs(qRed(colour) - qRed(background)) + std::abs(qGreen(colour) - qGreen(background)) +
+               std::abs(qBlue(colour) - qBlue(background));
+    };
+    const QList<QRgb> colours = uses.keys();
+    const QRgb ink = *std::max_element(colours.begin(), colours.end(),
+                                       [&](QRgb a, QRgb b) { return distance(a) < distance(b); });
+
+    const QFontMetrics metrics = control->fontMetrics();
+    const QSize space(metrics.horizontalAdvance(text) + 2 * metrics.height(), 3 * metrics.height());
+    const qreal ratio = control->devicePixelRatioF();
+    QImage alone(space * ratio, QImage::Format_RGB32);
+    alone.setDevicePixelRatio(ratio);
+    alone.setDotsPerMeterX(qRound(control->logicalDpiX() / 0.0254));
+    alone.setDotsPerMeterY(qRound(control->logicalDpiY() / 0.0254));
+    alone.fill(background);
+    QPainter painter(&alone);
+    // Every property of the control's font, not only those set on it: the
+    // picture's own font is no control's.
+    QFont font = control->font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(ink));
+    painter.drawText(QRect(QPoint(), space), Qt::AlignCenter, text);
+    painter.end();
+    QVERIFY2(
+        inkRows(shown) == inkRows(alone),
+        qPrintable(QStringLiteral("%1: %2 rows of %3").arg(text).arg(inkRows(shown)).arg(inkRows(alone))));
 }
 
 // Every caption in the room its control gives it, drawn whole: the check
@@ -77,12 +139,15 @@ void captionsFit(QWidget &window)
         option.initFrom(box);
         const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
         QVERIFY2(drawnWidth(box, box->text()) <= text.width(), qPrintable(box->text()));
+        drawnWhole(box, text, box->text());
     }
     for (auto *button : window.findChildren<QPushButton *>()) {
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect text = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         QVERIFY2(drawnWidth(button, button->text()) <= text.width(), qPrintable(button->text()));
+        // Clear of the focus mark, which runs along the edge.
+        drawnWhole(button, text.adjusted(2, 2, -2, -2), button->text());
     }
     auto *frame = window.findChild<QGroupBox *>(QStringLiteral("Frame2"));
     QStyleOptionGroupBox option;
@@ -92,8 +157,15 @@ void captionsFit(QWidget &window)
         frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
     QVERIFY2(title.left() + drawnWidth(frame, frame->title() + u' ') <= frame->width() - 8,
              qPrintable(frame->title()));
+    // The title's room: its width, from the frame's top down to the chooser.
+    const QWidget *chooser = window.findChild<QComboBox *>(QStringLiteral("lstDisplay"));
+    drawnWhole(
+        frame,
+        QRect(title.left(), 0, title.width(), frame->mapFrom(&window, chooser->mapTo(&window, QPoint())).y()),
+        frame->title());
     auto *label = window.findChild<QLabel *>(QStringLiteral("lblTitle"));
     QVERIFY2(drawnWidth(label, label->text()) <= label->contentsRect().width(), qPrintable(label->text()));
+    drawnWhole(label, label->contentsRect(), label->text());
 }
 
 // The translations a Qt Linguist file gives, by the English text; a text
@@ -118,7 +190,6 @@ QHash<QString, QString> translationsIn(const QString &tsFile)
     }
     return translations;
 }
-
 
 // Ideographs, kana and hangul are drawn from faces made for the window's
 // size: at scale 1 a caption's pixels are the text's colour or the
@@ -173,9 +244,10 @@ void captionsCrispInEastAsianScripts(QWidget &window)
 // advice on a line of its own), stays well inside the screen: its lines wrap.
 void errorBoxInsideTheScreen(DialogPlatform::Message message, const QHash<QString, QString> &texts)
 {
-    message.detail += u'\n' + texts.value(QStringLiteral(
-                                  "Ask whoever installed the game to let you change this file, or copy this "
-                                  "program and zunkel.cfg into a folder of your own and start it from there."));
+    message.detail +=
+        u'\n' + texts.value(QStringLiteral(
+                    "Ask whoever installed the game to let you change this file, or copy this "
+                    "program and zunkel.cfg into a folder of your own and start it from there."));
     QRect box;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -477,7 +549,8 @@ void TestLayout::everyLanguage()
         for (const char *property : {"text", "title", "toolTip", "accessibleDescription", "windowTitle"})
             compare(english->property(property).toString(), shown->property(property).toString(), own);
         // A caption's full name is a text of its own, told apart by a comment.
-        if (const QString name = english->accessibleName(); !own.contains(name + QStringLiteral("|accessible name")))
+        if (const QString name = english->accessibleName();
+            !own.contains(name + QStringLiteral("|accessible name")))
             compare(name, shown->accessibleName(), own);
         if (QTest::currentTestFailed())
             return;
