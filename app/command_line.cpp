@@ -3,6 +3,7 @@
 #include "command_line.h"
 
 #include "file_failure.h"
+#include "file_system.h"
 #include "game_settings.h"
 #include "resolution_table.h"
 #include "standard_streams.h"
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -56,8 +56,9 @@ class CommandLine
 bool isWide(QChar c)
 {
     const QChar::Script script = c.script();
-    return script == QChar::Script_Han || script == QChar::Script_Hangul || script == QChar::Script_Hiragana ||
-           script == QChar::Script_Katakana || (c.unicode() >= 0x3000 && c.unicode() <= 0x303F) ||
+    return script == QChar::Script_Han || script == QChar::Script_Hangul ||
+           script == QChar::Script_Hiragana || script == QChar::Script_Katakana ||
+           (c.unicode() >= 0x3000 && c.unicode() <= 0x303F) ||
            (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
 }
 
@@ -168,8 +169,7 @@ int refuseFile(const QString &problem, const SettingsError &error)
 // a failure: a script that keeps it must not take an empty file for success.
 int outputLost()
 {
-    return refuse(CommandLine::tr("cannot write to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
+    return refuse(CommandLine::tr("cannot write to standard output: %1").arg(FileSystem::errnoReason(errno)),
                   FileFailed);
 }
 

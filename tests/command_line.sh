@@ -70,6 +70,11 @@ if localedef -i ru_RU -f KOI8-R "$dir/locales/ru_RU.KOI8-R" 2>/dev/null; then
   run env -u LANGUAGE LOCPATH="$dir/locales" LC_ALL=ru_RU.KOI8-R "$dir/zunkel-config" --print
   mv "$dir/elsewhere" "$dir/zunkel.cfg"
   [[ $status == 1 && $err == *"Нет такого файла"* ]] || fail "the reason in KOI8-R: '$err'"
+  status=0
+  env -u LANGUAGE LOCPATH="$dir/locales" LC_ALL=ru_RU.KOI8-R "$dir/zunkel-config" --help >/dev/full 2>"$dir/err" ||
+    status=$?
+  [[ $status == 1 && $(cat "$dir/err") == *"На устройстве не осталось"* ]] ||
+    fail "the output's reason in KOI8-R: '$(cat "$dir/err")'"
 fi
 
 run "$dir/zunkel-config" --set resolution=1024x768 -- fullscreen=On music=false
