@@ -52,14 +52,14 @@ class CommandLine
 };
 
 // Whether a terminal gives `c` two columns: the ideographs, kana, hangul and
-// full-width forms of East Asian text.
+// full-width forms of East Asian text, with their punctuation and marks (the
+// ranges of East Asian Width's Wide and Fullwidth that terminals use).
 bool isWide(QChar c)
 {
-    const QChar::Script script = c.script();
-    return script == QChar::Script_Han || script == QChar::Script_Hangul ||
-           script == QChar::Script_Hiragana || script == QChar::Script_Katakana ||
-           (c.unicode() >= 0x3000 && c.unicode() <= 0x303F) ||
-           (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
+    const char16_t u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF && u != 0x303F) ||
+           (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+           (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
 }
 
 qsizetype columnsOf(QStringView text)
@@ -76,10 +76,13 @@ QString wrapped(const QString &text, qsizetype columns = 80)
     QString result, line;
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     qsizetype start = 0;
-    while (breaks.toNextBoundary() != -1) {
-        const qsizetype at = breaks.position();
-        // Not inside words such as "-platform", which a hyphen may break.
-        if (at < text.size() && !text[at - 1].isSpace() && !isWide(text[at - 1]) && !isWide(text[at]))
+    for (qsizetype at = 1; at <= text.size(); ++at) {
+        // After every space (Qt's rules keep "320x240, 512x384" together),
+        // and between East Asian characters where the rules allow; not
+        // inside words such as "-platform", which a hyphen may break.
+        breaks.setPosition(at);
+        if (at < text.size() && !text[at - 1].isSpace() &&
+            !((isWide(text[at - 1]) || isWide(text[at])) && breaks.isAtBoundary()))
             continue;
         const QString piece = text.mid(start, at - start);
         start = at;
@@ -105,13 +108,27 @@ struct Options {
         // "-platform" is one option, as Qt reads it, not eight letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, print, set});
-        parser.addPositionalArgument(
+        addArgument(
             QStringLiteral("KEY=VALUE"),
             CommandLine::tr(
                 "With --set: fullscreen, filtering, flat and music take on or off (or true or false); "
                 "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768."),
             QStringLiteral("[--set KEY=VALUE...]"));
         parsed = parser.parse(arguments);
+    }
+
+    // Qt wraps the descriptions of options and arguments to 79 characters,
+    // counting one column for each, where East Asian text takes two; it keeps
+    // the line ends it is given. The description is wrapped here to the
+    // columns Qt leaves it beside the names, measured in Qt's own help.
+    void addArgument(const QString &name, const QString &description, const QString &syntax)
+    {
+        parser.addPositionalArgument(name, QStringLiteral("."), syntax);
+        const QString help = parser.helpText();
+        const qsizetype line = help.indexOf(QStringLiteral("\n  ") + name + u' ') + 1;
+        const qsizetype indent = help.indexOf(u'.', line) - line;
+        parser.clearPositionalArguments();
+        parser.addPositionalArgument(name, wrapped(description, 79 - indent), syntax);
     }
 
     QCommandLineParser parser;

@@ -53,6 +53,10 @@ for translation in "$(dirname "$0")"/../translations/zunkel_*.ts; do
   [[ $status == 0 && $out == "$printed" ]] || fail "--print in $language: $status '$out' '$err'"
   run env LANGUAGE="$language" "$dir/zunkel-config" --help
   [[ $status == 0 && $out == *--print*--set* && $out != "$english_help" ]] || fail "--help in $language: '$out'"
+  # Columns as a terminal counts them, two for each East Asian character,
+  # below the usage line, which holds the path the tool was started by.
+  (($(tail -n +2 "$dir/out" | LC_ALL=C.UTF-8 wc -L) <= 80)) ||
+    fail "--help in $language is wider than 80 columns: '$out'"
   run env LANGUAGE="$language" "$dir/zunkel-config" --set colour=on
   [[ $status == 2 && $err == *colour* && $err != *"unknown setting"* ]] || fail "a refusal in $language: '$err'"
 done
