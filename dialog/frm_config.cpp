@@ -26,9 +26,10 @@ static void loadFonts()
 {
     static const bool loaded = [] {
         Q_INIT_RESOURCE(fonts);
-        for (const QString &font :
-             {QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"), QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"),
-              QStringLiteral(":/fonts/WenQuanYiZenHeiSharp.ttf"), QStringLiteral(":/fonts/BaekmukGulim.ttf")}) {
+        for (const QString &font : {QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"),
+                                    QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"),
+                                    QStringLiteral(":/fonts/WenQuanYiZenHeiSharp.ttf"),
+                                    QStringLiteral(":/fonts/BaekmukGulim.ttf")}) {
             // Read in place from the executable, without a copy on the heap.
             const QResource resource(font);
             const int id = QFontDatabase::addApplicationFontFromData(
@@ -65,6 +66,7 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
     ui->lblTitle->setFont(captionFont());
+    ui->cmdExit->setFont(symbolFont());
     // The colours of single controls, which differ from the panel's: each is
     // stated here once and holds whether the window is active or not.
     for (const auto &[control, role, colour] :

@@ -230,17 +230,22 @@ QFont textFont()
     return renderedAlike(font);
 }
 
-} // namespace
-
-QFont captionFont()
+QFont latinCaptionFont()
 {
-    QFont font = textFont();
-    if (eastAsianFace())
-        return font;
+    QFont font(Latin);
     font.setPointSizeF(8.25);
     font.setBold(true);
-    return font;
+    // Stated, so that a control given this font does not take the
+    // buttons' East Asian face's, unantialiased at its bitmaps' sizes.
+    font.setStyleStrategy(QFont::PreferDefault);
+    return renderedAlike(font);
 }
+
+} // namespace
+
+QFont captionFont() { return eastAsianFace() ? textFont() : latinCaptionFont(); }
+
+QFont symbolFont() { return latinCaptionFont(); }
 
 void useWindowStyle()
 {

@@ -19,3 +19,8 @@ void useWindowFonts(qreal scale);
 // The face of the window's title and of every push button: bold, but for
 // the languages whose faces have none.
 QFont captionFont();
+
+// The face of the close button's cross, a sign rather than a word: the Latin
+// caption's in every language. The East Asian faces have no cross, and the
+// Latin face's, drawn as theirs are at their sizes, differs between systems.
+QFont symbolFont();
