@@ -3,6 +3,7 @@
 #include "command_line.h"
 
 #include "file_failure.h"
+#include "file_system.h"
 #include "game_settings.h"
 #include "resolution_table.h"
 #include "standard_streams.h"
@@ -10,11 +11,12 @@
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace
@@ -38,7 +40,8 @@ QString versionText()
                "License MIT: the terms are in the file LICENSE that comes with it.\n"
                "This is free software: you are free to change and redistribute it.\n"
                "There is NO WARRANTY, to the extent permitted by law.\n"
-               "The DejaVu faces it carries keep their own licence, in LICENSE.DejaVu.\n"
+               "The faces it carries keep their own licences: DejaVu in LICENSE.DejaVu,\n"
+               "WenQuanYi Zen Hei Sharp in LICENSE.WenQuanYi, Baekmuk Gulim in LICENSE.Baekmuk.\n"
                "It uses Qt %1 under the GNU Lesser General Public License version 3.\n")
                .arg(QString::fromLatin1(qVersion())) +
            (qtBuiltIn ? QStringLiteral("Qt is built into the program: its licences and notices, where its source is\n"
@@ -54,19 +57,48 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// Words of `text` in lines of at most `columns` characters (a longer word
-// keeps a line of its own).
+// Whether a terminal gives `c` two columns: the ideographs, kana, hangul and
+// full-width forms of East Asian text, with their punctuation and marks (the
+// ranges of East Asian Width's Wide and Fullwidth that terminals use).
+bool isWide(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF && u != 0x303F) ||
+           (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+           (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+qsizetype columnsOf(QStringView text)
+{
+    return std::accumulate(text.begin(), text.end(), qsizetype(0),
+                           [](qsizetype sum, QChar c) { return sum + (isWide(c) ? 2 : 1); });
+}
+
+// `text` in lines of at most `columns` terminal columns (a longer word keeps
+// a line of its own), broken at spaces, and where East Asian text allows,
+// between its characters.
 QString wrapped(const QString &text, qsizetype columns = 80)
 {
     QString result, line;
-    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && line.size() + 1 + word.size() > columns) {
-            result += line + u'\n';
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    for (qsizetype at = 1; at <= text.size(); ++at) {
+        // After every space (Qt's rules keep "320x240, 512x384" together),
+        // and between East Asian characters where the rules allow; not
+        // inside words such as "-platform", which a hyphen may break.
+        breaks.setPosition(at);
+        if (at < text.size() && !text[at - 1].isSpace() &&
+            !((isWide(text[at - 1]) || isWide(text[at])) && breaks.isAtBoundary()))
+            continue;
+        const QString piece = text.mid(start, at - start);
+        start = at;
+        if (!line.isEmpty() && columnsOf(QString(line + piece).trimmed()) > columns) {
+            result += line.trimmed() + u'\n';
             line.clear();
         }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        line += piece;
     }
-    return result + line;
+    return result + line.trimmed();
 }
 
 // The options, parsed; errors and the help text come from Qt's parser.
@@ -82,13 +114,27 @@ struct Options {
         // "-platform" is one option, as Qt reads it, not eight letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, print, set});
-        parser.addPositionalArgument(
+        addArgument(
             QStringLiteral("KEY=VALUE"),
             CommandLine::tr(
                 "With --set: fullscreen, filtering, flat and music take on or off (or true or false); "
                 "resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768."),
             QStringLiteral("[--set KEY=VALUE...]"));
         parsed = parser.parse(arguments);
+    }
+
+    // Qt wraps the descriptions of options and arguments to 79 characters,
+    // counting one column for each, where East Asian text takes two; it keeps
+    // the line ends it is given. The description is wrapped here to the
+    // columns Qt leaves it beside the names, measured in Qt's own help.
+    void addArgument(const QString &name, const QString &description, const QString &syntax)
+    {
+        parser.addPositionalArgument(name, QStringLiteral("."), syntax);
+        const QString help = parser.helpText();
+        const qsizetype line = help.indexOf(QStringLiteral("\n  ") + name + u' ') + 1;
+        const qsizetype indent = help.indexOf(u'.', line) - line;
+        parser.clearPositionalArguments();
+        parser.addPositionalArgument(name, wrapped(description, 79 - indent), syntax);
     }
 
     QCommandLineParser parser;
@@ -146,8 +192,7 @@ int refuseFile(const QString &problem, const SettingsError &error)
 // a failure: a script that keeps it must not take an empty file for success.
 int outputLost()
 {
-    return refuse(CommandLine::tr("cannot write to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
+    return refuse(CommandLine::tr("cannot write to standard output: %1").arg(FileSystem::errnoReason(errno)),
                   FileFailed);
 }
 

@@ -15,10 +15,12 @@ void SystemPlatform::showMessage(QWidget *parent, const Message &message)
     // The texts carry paths and the system's words, which are no markup: a
     // folder named "Zunkel <h1>Beta" must not turn into a heading. The text
     // format reaches only the main text, so the detail comes as rich text
-    // that shows the plain one as it is.
+    // that shows the plain one as it is, free to wrap at its spaces (by
+    // default every space would become a no-break one, and the box as wide
+    // as the longest line).
     box.setTextFormat(Qt::PlainText);
     if (!message.detail.isEmpty())
-        box.setInformativeText(Qt::convertFromPlainText(message.detail));
+        box.setInformativeText(Qt::convertFromPlainText(message.detail, Qt::WhiteSpaceNormal));
     box.exec();
 }
 

@@ -11,6 +11,6 @@ void renderAlikeOnEveryDesktop(const QString &) {}
 QFont renderedAlike(QFont font)
 {
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoSubpixelAntialias));
     return font;
 }

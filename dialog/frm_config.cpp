@@ -27,7 +27,9 @@ static void loadFonts()
     static const bool loaded = [] {
         Q_INIT_RESOURCE(fonts);
         for (const QString &font : {QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"),
-                                    QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf")}) {
+                                    QStringLiteral(":/fonts/DejaVuSansCondensed-Bold.ttf"),
+                                    QStringLiteral(":/fonts/WenQuanYiZenHeiSharp.ttf"),
+                                    QStringLiteral(":/fonts/BaekmukGulim.ttf")}) {
             // Read in place from the executable, without a copy on the heap.
             const QResource resource(font);
             const int id = QFontDatabase::addApplicationFontFromData(
@@ -64,6 +66,7 @@ frmConfig::frmConfig(DialogPlatform &platform, SettingsFile settingsFile, QWidge
     setWindowFlag(Qt::FramelessWindowHint);
     ui->setupUi(this);
     ui->lblTitle->setFont(captionFont());
+    ui->cmdExit->setFont(symbolFont());
     // The colours of single controls, which differ from the panel's: each is
     // stated here once and holds whether the window is active or not.
     for (const auto &[control, role, colour] :
@@ -121,6 +124,8 @@ bool frmConfig::Form_Load()
 void frmConfig::ApplySkinAtScale()
 {
     skinRatio = devicePixelRatio();
+    useWindowFonts(skinRatio);
+    ui->lblTitle->setFont(captionFont());
     ApplySkin(*this, *ui->picMainSkin, bakedArt(u"skin.gif").constFirst());
     for (const auto &[picture, art] : pixelArt)
         picture->setPixmap(scaledPixelArt(art, skinRatio));
@@ -219,7 +224,8 @@ void frmConfig::picMainSkin_MouseDown(QMouseEvent *event) { drag.StartWindowDrag
 
 void frmConfig::failOnFile(const SettingsError &error)
 {
-    QString detail = QStringLiteral("%1: %2").arg(failedPath(settingsFile, error), error.reason);
+    QString detail = tr("%1: %2", "a file and why it cannot be read or saved")
+                         .arg(failedPath(settingsFile, error), error.reason);
     if (const QString advice = adviceFor(error); !advice.isEmpty())
         detail += u'\n' + advice;
     platform.showMessage(this,

@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
+
+#include <optional>
 
 namespace
 {
@@ -145,7 +148,9 @@ class WindowStyle : public QProxyStyle
         painter->setClipRegion(QRegion(group->rect) - title.adjusted(-TitlePadding, 0, TitlePadding, 0));
         drawGroove(painter, frame, Colour::Groove);
         painter->restore();
-        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic;
+        // Uncut where hinting at the screen's scale draws it a row taller
+        // than its measured height: the frame's inside lies below it.
+        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip;
         if (!proxy()->styleHint(SH_UnderlineShortcut, group, widget))
             alignment |= Qt::TextHideMnemonic;
         proxy()->drawItemText(painter, title, alignment, group->palette, group->state & State_Enabled,
@@ -175,22 +180,72 @@ class WindowStyle : public QProxyStyle
     }
 };
 
+// Chinese and Japanese are drawn from a face with bitmaps of 12 to 16
+// pixels, Korean from one whose outlines were traced from bitmaps of 12, at
+// 12 pixels, the smallest size their strokes stay apart, and regular: bold
+// would be faked and fill them in. Qt draws a face's bitmaps only where it
+// does not antialias it, so at the sizes drawn for the face antialiasing is
+// off, and the strokes are the text's colour on the background; at other
+// scales the outlines are drawn, antialiased.
+struct EastAsianFace {
+    QString family;
+    QList<int> drawnSizes;
+};
+
+std::optional<EastAsianFace> eastAsianFace()
+{
+    switch (QLocale().script()) {
+    case QLocale::SimplifiedHanScript:
+    case QLocale::TraditionalHanScript:
+    case QLocale::JapaneseScript:
+        return EastAsianFace{QStringLiteral("WenQuanYi Zen Hei Sharp"), {12, 13, 14, 15, 16}};
+    case QLocale::KoreanScript:
+        return EastAsianFace{QStringLiteral("Baekmuk Gulim"), {12}};
+    default:
+        return std::nullopt;
+    }
+}
+
+constexpr int EastAsianPixelSize = 12;
+const QString Latin = QStringLiteral("DejaVu Sans Condensed");
+
+qreal fontScale = 1;
+
 QFont textFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    if (const std::optional<EastAsianFace> face = eastAsianFace()) {
+        QFont font;
+        // What the face lacks comes from the Latin one.
+        font.setFamilies({face->family, Latin});
+        font.setPixelSize(EastAsianPixelSize);
+        font = renderedAlike(font);
+        const qreal devicePixels = EastAsianPixelSize * fontScale;
+        if (face->drawnSizes.contains(qRound(devicePixels)) &&
+            qFuzzyCompare(devicePixels, qRound(devicePixels)))
+            font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+        return font;
+    }
+    QFont font(Latin);
     font.setPointSizeF(7.5);
+    return renderedAlike(font);
+}
+
+QFont latinCaptionFont()
+{
+    QFont font(Latin);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    // Stated, so that a control given this font does not take the
+    // buttons' East Asian face's, unantialiased at its bitmaps' sizes.
+    font.setStyleStrategy(QFont::PreferDefault);
     return renderedAlike(font);
 }
 
 } // namespace
 
-QFont captionFont()
-{
-    QFont font = textFont();
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
+QFont captionFont() { return eastAsianFace() ? textFont() : latinCaptionFont(); }
+
+QFont symbolFont() { return latinCaptionFont(); }
 
 void useWindowStyle()
 {
@@ -198,10 +253,16 @@ void useWindowStyle()
         QApplication::setStyle(new WindowStyle);
         // Fusion's colours beneath the form's, not the desktop theme's.
         QApplication::setPalette(QApplication::style()->standardPalette());
-        // After the style, whose change resets the fonts of classes.
-        QApplication::setFont(textFont());
-        QApplication::setFont(captionFont(), "QPushButton");
         return true;
     }();
     Q_UNUSED(set);
+    // After the style, whose change resets the fonts of classes.
+    useWindowFonts(qApp->devicePixelRatio());
+}
+
+void useWindowFonts(qreal scale)
+{
+    fontScale = scale;
+    QApplication::setFont(textFont());
+    QApplication::setFont(captionFont(), "QPushButton");
 }

@@ -78,6 +78,8 @@ Path executableFolder();
 Path fromQt(const QString &path);
 // A path as a message shows it to the player.
 QString toDisplay(const Path &path);
+// The C library's reason for an errno value, as the player reads it.
+QString errnoReason(int error);
 
 // Finds `name` in `folder`, following links only where the system's rules let
 // this user. Fails with `missing` set when nothing has that name.

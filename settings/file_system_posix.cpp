@@ -11,6 +11,9 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iconv.h>
+#include <langinfo.h>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -29,8 +32,7 @@ constexpr int OpenFlags = O_CLOEXEC | O_NOCTTY;
 constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
 constexpr char AccessAcl[] = "system.posix_acl_access";
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-SettingsError systemError(int error) { return {systemReason(error), error == EACCES || error == EPERM}; }
+SettingsError systemError(int error) { return {errnoReason(error), error == EACCES || error == EPERM}; }
 Outcome fail(int error, Result result = Result::Failed) { return {result, systemError(error)}; }
 // EACCES and EPERM: this user may not.
 Outcome failRefusing(int error)
@@ -325,6 +327,23 @@ Path executableFolder()
 Path fromQt(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
 QString toDisplay(const Path &path) { return QFile::decodeName(bytesOf(path)); }
+
+// The system's words come in the locale's encoding, which an older setup
+// keeps 8-bit (ru_RU is KOI8-R): Qt takes 8-bit text for UTF-8.
+QString errnoReason(int error)
+{
+    std::string text = std::strerror(error);
+    if (const iconv_t convert = iconv_open("UTF-8", nl_langinfo(CODESET)); convert != iconv_t(-1)) {
+        std::string utf8(text.size() * 4, '\0');
+        char *in = text.data(), *out = utf8.data();
+        std::size_t inLeft = text.size(), outLeft = utf8.size();
+        const bool converted = iconv(convert, &in, &inLeft, &out, &outLeft) != std::size_t(-1);
+        iconv_close(convert);
+        if (converted)
+            return QString::fromUtf8(utf8.data(), out - utf8.data());
+    }
+    return QString::fromLocal8Bit(text);
+}
 
 Outcome find(const Path &folder, const Path &name, std::unique_ptr<Found> &found)
 {

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -217,6 +218,9 @@ Path executableFolder()
 Path fromQt(const QString &path) { return QDir::toNativeSeparators(path).toStdWString(); }
 
 QString toDisplay(const Path &path) { return QString::fromStdWString(path.native()); }
+
+// The C runtime's words are in the program's code page.
+QString errnoReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 Outcome find(const Path &folder, const Path &name, std::unique_ptr<Found> &found)
 {

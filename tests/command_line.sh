@@ -54,9 +54,33 @@ for translation in "$(dirname "$0")"/../translations/zunkel_*.ts; do
   [[ $status == 0 && $out == "$printed" ]] || fail "--print in $language: $status '$out' '$err'"
   run env LANGUAGE="$language" "$dir/zunkel-config" --help
   [[ $status == 0 && $out == *--print*--set* && $out != "$english_help" ]] || fail "--help in $language: '$out'"
+  # Columns as a terminal counts them, two for each East Asian character,
+  # below the usage line, which holds the path the tool was started by.
+  (($(tail -n +2 "$dir/out" | LC_ALL=C.UTF-8 wc -L) <= 80)) ||
+    fail "--help in $language is wider than 80 columns: '$out'"
   run env LANGUAGE="$language" "$dir/zunkel-config" --set colour=on
   [[ $status == 2 && $err == *colour* && $err != *"unknown setting"* ]] || fail "a refusal in $language: '$err'"
 done
+
+# A language Qt does not know passes to the next; Portugal's Portuguese is
+# Brazil's, not English.
+run env LANGUAGE=tok:de "$dir/zunkel-config" --set colour=on
+[[ $err == *"unbekannte Einstellung"* ]] || fail "LANGUAGE=tok:de: '$err'"
+run env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=pt_PT.UTF-8 "$dir/zunkel-config" --set colour=on
+[[ $err == *"ajuste desconhecido"* ]] || fail "LANG=pt_PT.UTF-8: '$err'"
+# The system's reason in an 8-bit locale is read in its encoding.
+mkdir "$dir/locales"
+if localedef -i ru_RU -f KOI8-R "$dir/locales/ru_RU.KOI8-R" 2>/dev/null; then
+  mv "$dir/zunkel.cfg" "$dir/elsewhere"
+  run env -u LANGUAGE LOCPATH="$dir/locales" LC_ALL=ru_RU.KOI8-R "$dir/zunkel-config" --print
+  mv "$dir/elsewhere" "$dir/zunkel.cfg"
+  [[ $status == 1 && $err == *"Нет такого файла"* ]] || fail "the reason in KOI8-R: '$err'"
+  status=0
+  env -u LANGUAGE LOCPATH="$dir/locales" LC_ALL=ru_RU.KOI8-R "$dir/zunkel-config" --help >/dev/full 2>"$dir/err" ||
+    status=$?
+  [[ $status == 1 && $(cat "$dir/err") == *"На устройстве не осталось"* ]] ||
+    fail "the output's reason in KOI8-R: '$(cat "$dir/err")'"
+fi
 
 run "$dir/zunkel-config" --set resolution=1024x768 -- fullscreen=On music=false
 [[ $status == 0 && -z $out && -z $err ]] || fail "--set: $status '$out' '$err'"

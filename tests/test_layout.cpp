@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -61,9 +62,79 @@ int drawnWidth(const QWidget *widget, const QString &text)
 {
     const qreal ratio = widget->devicePixelRatioF();
     QFont font = widget->font();
-    font.setPointSizeF(font.pointSizeF() * ratio);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * ratio));
+    else
+        font.setPointSizeF(font.pointSizeF() * ratio);
     const qreal device = QFontMetricsF(font, widget).boundingRect(text).width();
     return std::max(int(std::ceil(device / ratio)), widget->fontMetrics().boundingRect(text).width());
+}
+
+// How many rows of a picture hold ink: more than one colour.
+int inkRows(const QImage &picture)
+{
+    int rows = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        rows += std::any_of(line, line + picture.width(), [&](QRgb pixel) { return pixel != line[0]; });
+    }
+    return rows;
+}
+
+// A caption on the screen has as many rows of ink in its room as its text
+// drawn alone, uncut, in its font and colours at the screen's scale: fewer,
+// and its top or bottom is cut off. Ideographs, kana and hangul are drawn
+// from faces made for the window's size: at scale 1, on a plain background,
+// each of their pixels is the ink or the background, no grey between.
+void drawnWhole(const QWidget *control, const QRect &room, const QString &text, bool plain = false)
+{
+    const QPoint corner = control->mapToGlobal(room.topLeft());
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, corner.x(), corner.y(), room.width(), room.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> uses;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ++uses[shown.pixel(x, y)];
+    const QRgb background = std::max_element(uses.keyValueBegin(), uses.keyValueEnd(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first;
+    auto distance = [&](QRgb colour) {
+        return std::abs(qRed(colour) - qRed(background)) + std::abs(qGreen(colour) - qGreen(background)) +
+               std::abs(qBlue(colour) - qBlue(background));
+    };
+    const QList<QRgb> colours = uses.keys();
+    const QRgb ink = *std::max_element(colours.begin(), colours.end(),
+                                       [&](QRgb a, QRgb b) { return distance(a) < distance(b); });
+    const bool eastAsian = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.script() == QChar::Script_Han || c.script() == QChar::Script_Hangul ||
+               c.script() == QChar::Script_Hiragana || c.script() == QChar::Script_Katakana;
+    });
+    if (plain && eastAsian && control->devicePixelRatioF() == 1)
+        QVERIFY2(colours.size() == 2,
+                 qPrintable(QStringLiteral("%1: %2 colours").arg(text).arg(colours.size())));
+
+    const QFontMetrics metrics = control->fontMetrics();
+    const QSize space(metrics.horizontalAdvance(text) + 2 * metrics.height(), 3 * metrics.height());
+    const qreal ratio = control->devicePixelRatioF();
+    QImage alone(space * ratio, QImage::Format_RGB32);
+    alone.setDevicePixelRatio(ratio);
+    alone.setDotsPerMeterX(qRound(control->logicalDpiX() / 0.0254));
+    alone.setDotsPerMeterY(qRound(control->logicalDpiY() / 0.0254));
+    alone.fill(background);
+    QPainter painter(&alone);
+    // Every property of the control's font, not only those set on it: the
+    // picture's own font is no control's.
+    QFont font = control->font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(ink));
+    painter.drawText(QRect(QPoint(), space), Qt::AlignCenter, text);
+    painter.end();
+    QVERIFY2(
+        inkRows(shown) == inkRows(alone),
+        qPrintable(QStringLiteral("%1: %2 rows of %3").arg(text).arg(inkRows(shown)).arg(inkRows(alone))));
 }
 
 // Every caption in the room its control gives it, drawn whole: the check
@@ -77,12 +148,15 @@ void captionsFit(QWidget &window)
         option.initFrom(box);
         const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
         QVERIFY2(drawnWidth(box, box->text()) <= text.width(), qPrintable(box->text()));
+        drawnWhole(box, text, box->text(), true);
     }
     for (auto *button : window.findChildren<QPushButton *>()) {
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect text = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         QVERIFY2(drawnWidth(button, button->text()) <= text.width(), qPrintable(button->text()));
+        // Clear of the focus mark, which runs along the edge.
+        drawnWhole(button, text.adjusted(2, 2, -2, -2), button->text(), true);
     }
     auto *frame = window.findChild<QGroupBox *>(QStringLiteral("Frame2"));
     QStyleOptionGroupBox option;
@@ -92,11 +166,19 @@ void captionsFit(QWidget &window)
         frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
     QVERIFY2(title.left() + drawnWidth(frame, frame->title() + u' ') <= frame->width() - 8,
              qPrintable(frame->title()));
+    // The title's room: its width, from the frame's top down to the chooser.
+    const QWidget *chooser = window.findChild<QComboBox *>(QStringLiteral("lstDisplay"));
+    drawnWhole(
+        frame,
+        QRect(title.left(), 0, title.width(), frame->mapFrom(&window, chooser->mapTo(&window, QPoint())).y()),
+        frame->title());
     auto *label = window.findChild<QLabel *>(QStringLiteral("lblTitle"));
     QVERIFY2(drawnWidth(label, label->text()) <= label->contentsRect().width(), qPrintable(label->text()));
+    drawnWhole(label, label->contentsRect(), label->text());
 }
 
-// The translations a Qt Linguist file gives, by the English text.
+// The translations a Qt Linguist file gives, by the English text; a text
+// that a comment tells apart from the same words is keyed "text|comment".
 QHash<QString, QString> translationsIn(const QString &tsFile)
 {
     QFile file(tsFile);
@@ -110,12 +192,38 @@ QHash<QString, QString> translationsIn(const QString &tsFile)
             continue;
         if (xml.name() == u"source")
             source = xml.readElementText();
+        else if (xml.name() == u"comment")
+            source += u'|' + xml.readElementText();
         else if (xml.name() == u"translation")
             translations.insert(source, xml.readElementText());
     }
     return translations;
 }
 
+// The box of a failed read or save, with the longest detail it can have (the
+// advice on a line of its own), stays well inside the screen: its lines wrap.
+void errorBoxInsideTheScreen(DialogPlatform::Message message, const QHash<QString, QString> &texts)
+{
+    message.detail +=
+        u'\n' + texts.value(QStringLiteral(
+                    "Ask whoever installed the game to let you change this file, or copy this "
+                    "program and zunkel.cfg into a folder of your own and start it from there."));
+    QRect box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible())
+            return;
+        poll.stop();
+        box = shown->frameGeometry();
+        shown->button(QMessageBox::Ok)->click();
+    });
+    poll.start(50);
+    SystemPlatform().showMessage(nullptr, message);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(!box.isEmpty());
+    QVERIFY2(box.width() <= screen.width() * 3 / 4, qPrintable(QString::number(box.width())));
+}
 } // namespace
 
 class TestLayout : public QObject
@@ -393,16 +501,29 @@ void TestLayout::everyLanguage()
     QList<QWidget *> widgets = window->findChildren<QWidget *>();
     widgets.prepend(window.get());
     for (QWidget *english : std::as_const(widgets)) {
-        if (english->objectName().isEmpty())
-            continue; // Qt's own parts of a control
+        if (english->objectName().isEmpty() || english->objectName().startsWith(u"qt_"))
+            continue; // Qt's own parts of a control, made when first needed
         QWidget *shown =
             english == window.get() ? &translated : translated.findChild<QWidget *>(english->objectName());
-        QVERIFY(shown);
-        for (const char *property :
-             {"text", "title", "toolTip", "accessibleName", "accessibleDescription", "windowTitle"})
+        QVERIFY2(shown, qPrintable(english->objectName()));
+        for (const char *property : {"text", "title", "toolTip", "accessibleDescription", "windowTitle"})
             compare(english->property(property).toString(), shown->property(property).toString(), own);
+        // A caption's full name is a text of its own, told apart by a comment.
+        if (const QString name = english->accessibleName();
+            !own.contains(name + QStringLiteral("|accessible name")))
+            compare(name, shown->accessibleName(), own);
         if (QTest::currentTestFailed())
             return;
+    }
+    // What screen readers say of a caption is the whole term, also where
+    // the caption had to be shortened.
+    for (const char *name : {"cmdSave", "chkFS", "chkFiltering", "chkFlat", "chkMusic"}) {
+        QWidget *english = window->findChild<QWidget *>(QLatin1String(name));
+        const QString key = english->accessibleName() + QStringLiteral("|accessible name");
+        QVERIFY2(own.contains(key), name);
+        const QString heard = translated.findChild<QWidget *>(QLatin1String(name))->accessibleName();
+        QCOMPARE(heard, own.value(key));
+        QVERIFY2(!heard.contains(QRegularExpression(QStringLiteral("\\w\\.(\\s|$)"))), qPrintable(heard));
     }
     QCOMPARE(translatedPlatform.messages.size(), size_t(1));
     compare(QStringLiteral("Error"), translatedPlatform.messages[0].title, own);
@@ -410,9 +531,14 @@ void TestLayout::everyLanguage()
     compare(QStringLiteral("OK"), QString(ok).remove(u'&'), qt);
     compare(QStringLiteral("Press"), press, qt);
 
+    // The fonts are the language's while the window is in it.
+    useLanguage({language});
     translated.show();
     QVERIFY(QTest::qWaitForWindowExposed(&translated));
+    QTest::qWait(100);
     captionsFit(translated);
+    errorBoxInsideTheScreen(translatedPlatform.messages[0], own);
+    useLanguage({QStringLiteral("en")});
 }
 
 QTEST_MAIN(TestLayout)

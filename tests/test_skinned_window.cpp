@@ -42,7 +42,8 @@ QString xdotool(const QStringList &arguments) { return run("xdotool", arguments)
 class Tool
 {
   public:
-    explicit Tool(const QStringList &environment = {}, const QString &path = toolPath)
+    explicit Tool(const QStringList &environment = {}, const QString &path = toolPath,
+                  const QString &title = QStringLiteral("Config"))
     {
         const bool windows = path.endsWith(".exe");
         const QString copy = dir.filePath(windows ? "zunkel-config.exe" : "zunkel-config");
@@ -63,8 +64,8 @@ class Tool
         // Searched for again and again: a search fails at once when a window
         // it looks at goes away meanwhile, as Wine's do while it starts.
         for (QDeadlineTimer deadline(30000); window.isEmpty() && !deadline.hasExpired(); QThread::msleep(100))
-            window = xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process.processId()),
-                              "--name", "^Config$"})
+            window = xdotool({"search", "--all", "--onlyvisible", "--pid",
+                              QString::number(process.processId()), "--name", u'^' + title + u'$'})
                          .section('\n', 0, 0);
         if (window.isEmpty())
             qWarning("The tool's window did not appear within 30 s");
@@ -251,6 +252,7 @@ class TestSkinnedWindow : public QObject
     void controlsAreNoHandles();
     void movesToScreenWithAnotherScale_data();
     void movesToScreenWithAnotherScale();
+    void looksAsOnLinux_data();
     void looksAsOnLinux();
 
   private:
@@ -448,12 +450,36 @@ void TestSkinnedWindow::movesToScreenWithAnotherScale()
     QCOMPARE(tool.process.exitCode(), 0);
 }
 
+void TestSkinnedWindow::looksAsOnLinux_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << QString() << QStringLiteral("Config");
+    // Its own faces, drawn as they are drawn on Linux; the close button's
+    // cross among them.
+    QTest::newRow("Chinese") << QStringLiteral("zh_CN") << QStringLiteral("设置");
+}
+
 void TestSkinnedWindow::looksAsOnLinux()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, title);
     if (linuxToolPath.isEmpty())
         QSKIP("ZUNKEL_LINUX_CONFIG names no Linux program to compare with");
-    const QImage linux = settledLook(Tool({}, linuxToolPath));
-    const QImage shown = settledLook(Tool());
+    QStringList environment;
+    QTemporaryDir locales;
+    if (!language.isEmpty()) {
+        // Wine gives Windows programs the language of the locale, which is
+        // made here: in one the system lacks, Wine names its window in Latin-1.
+        const QString locale = language + QStringLiteral(".UTF-8");
+        if (QProcess::execute("localedef", {"-i", language, "-f", "UTF-8", locales.filePath(locale)}) != 0)
+            QSKIP("localedef cannot make the locale (Debian: locales)");
+        environment << QStringLiteral("LANGUAGE=") + language << QStringLiteral("LC_ALL=") + locale
+                    << QStringLiteral("LOCPATH=") + locales.path();
+    }
+    const QImage linux = settledLook(Tool(environment, linuxToolPath, title));
+    const QImage shown = settledLook(Tool(environment, toolPath, title));
+    QVERIFY(!shown.isNull());
     QCOMPARE(shown.size(), linux.size());
     int differing = 0;
     for (int y = 0; y < shown.height(); ++y)

@@ -25,23 +25,52 @@ static void registerTranslations()
     Q_UNUSED(registered);
 }
 
+namespace
+{
+
+// The translation for `locale`: its own, by the name with its country
+// ("pt_BR") or without ("de"); else one of the same language in the same
+// script made for another country (Brazil's Portuguese for Portugal's,
+// Taiwan's characters for Hong Kong's).
+bool loadFor(QTranslator &own, const QLocale &locale)
+{
+    if (own.load(locale, Own, QStringLiteral("_"), Folder))
+        return true;
+    for (const QString &offered : offeredLanguages()) {
+        const QLocale other(offered);
+        if (other.language() == locale.language() && other.script() == locale.script())
+            return own.load(Folder + u'/' + Own + u'_' + offered);
+    }
+    return false;
+}
+
+} // namespace
+
 void useLanguage(const QStringList &preferred)
 {
     registerTranslations();
     static QTranslator own, qt;
     QCoreApplication::removeTranslator(&own);
     QCoreApplication::removeTranslator(&qt);
+    // The texts as written are English, the language chosen when none of
+    // those asked for is offered.
+    QLocale::setDefault(QLocale(QLocale::English));
     for (const QString &name : preferred) {
         const QLocale locale(name);
-        // The texts as written are English: a player who puts English before
-        // another language gets them, not the other.
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        // A name Qt does not know is the C locale: the next one may be known.
+        if (locale.language() == QLocale::C)
+            continue;
+        // A player who puts English before another language gets it.
+        if (locale.language() == QLocale::English)
             return;
-        // Tries the name with its country ("pt_BR"), then without ("de").
-        if (own.load(locale, Own, QStringLiteral("_"), Folder)) {
+        if (loadFor(own, locale)) {
             QCoreApplication::installTranslator(&own);
-            if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
+            const QLocale language(own.language());
+            if (qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
                 QCoreApplication::installTranslator(&qt);
+            // What is drawn and said follows the texts' language: the
+            // window's face is chosen by its script.
+            QLocale::setDefault(language);
             return;
         }
     }

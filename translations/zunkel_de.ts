@@ -5,11 +5,11 @@
     <name>CommandLine</name>
     <message>
         <source>Shows the Zunkel configuration window, or with an option works on the settings file zunkel.cfg beside this program without a window. Qt&apos;s own options (-platform, -style, -reverse...) apply to the window.</source>
-        <translation>Zeigt das Einstellungsfenster von Zunkel oder bearbeitet mit einer Option die Einstellungsdatei zunkel.cfg neben diesem Programm ohne Fenster. Qts eigene Optionen (-platform, -style, -reverse...) gelten für das Fenster.</translation>
+        <translation>Zeigt das Einstellungsfenster von Zunkel oder bearbeitet mit einer Option ohne Fenster die Einstellungsdatei zunkel.cfg im Ordner dieses Programms. Die Qt-eigenen Optionen (-platform, -style, -reverse...) gelten für das Fenster.</translation>
     </message>
     <message>
         <source>With --set: fullscreen, filtering, flat and music take on or off (or true or false); resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768.</source>
-        <translation>Mit --set: fullscreen, filtering, flat und music nehmen on oder off (oder true oder false); resolution nimmt 320x240, 512x384, 640x480, 800x600 oder 1024x768.</translation>
+        <translation>Mit --set: fullscreen, filtering, flat und music erwarten on oder off (oder true oder false); resolution erwartet 320x240, 512x384, 640x480, 800x600 oder 1024x768.</translation>
     </message>
     <message>
         <source>Prints this help.</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>%1 takes on or off, not &apos;%2&apos;</source>
-        <translation>%1 nimmt on oder off, nicht „%2“</translation>
+        <translation>%1 erwartet on oder off, nicht „%2“</translation>
     </message>
     <message>
         <source>cannot save %1: %2</source>
@@ -69,14 +69,41 @@
     </message>
     <message>
         <source>--print and --set go one at a time</source>
-        <translation>--print und --set nur einzeln</translation>
+        <translation>--print und --set lassen sich nicht zusammen verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Bildschirm, Grafik und Musik von Zunkel vor dem Spielen einstellen</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>Einstellungen;Optionen;Auflösung;Bildschirm;Vollbild;Grafik;Musik;Ton;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>Das Einstellungsprogramm des Spiels Zunkel. Wählen Sie vor dem Spielen die Bildschirmauflösung, Vollbild oder Fenster, bilineare Filterung, flaches Rendern und Musik, und drücken Sie auf Sichern: Das Spiel liest die Auswahl aus seiner Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Das ganze Programm ist ein kleines Fenster, das sich mit der Tastatur und mit Bildschirmlesern bedienen lässt. Skripte lesen und ändern dieselben Einstellungen auf der Kommandozeile, ohne Bildschirm.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>Das Einstellungsfenster</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>it is a link that another user made to a file that is not theirs</source>
-        <translation>es ist eine Verknüpfung, die ein anderer Benutzer auf eine fremde Datei angelegt hat</translation>
+        <translation>es ist eine Verknüpfung, die ein anderer Benutzer auf eine Datei angelegt hat, die ihm nicht gehört</translation>
     </message>
     <message>
         <source>the program&apos;s folder cannot be found</source>
@@ -124,7 +151,7 @@
     </message>
     <message>
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
-        <translation>Bitten Sie, wer das Spiel installiert hat, Ihnen das Ändern dieser Datei zu erlauben, oder kopieren Sie dieses Programm und zunkel.cfg in einen eigenen Ordner und starten Sie es von dort.</translation>
+        <translation>Bitten Sie die Person, die das Spiel installiert hat, Ihnen das Ändern dieser Datei zu erlauben, oder kopieren Sie dieses Programm und zunkel.cfg in einen eigenen Ordner und starten Sie es von dort.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Konfigurationsdatei leider nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Bilineare Filterung</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Flach rendern</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Musik spielen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

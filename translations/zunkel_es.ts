@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (settings to change go after --set)</source>
-        <translation>argumento inesperado «%1» (los ajustes que cambiar van tras --set)</translation>
+        <translation>argumento inesperado «%1» (los ajustes que se cambian van después de --set)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -70,6 +70,33 @@
     <message>
         <source>--print and --set go one at a time</source>
         <translation>--print y --set van de uno en uno</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Ajustes del juego</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Ajusta la pantalla, los gráficos y la música de Zunkel antes de jugar</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>ajustes;opciones;resolución;pantalla;pantalla completa;gráficos;música;sonido;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>La herramienta de configuración del juego Zunkel. Antes de jugar, elige la resolución, pantalla completa o ventana, el filtrado bilineal, el renderizado plano y la música, y pulsa Aplicar: el juego lee lo elegido de su archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Toda la herramienta es una pequeña ventana que funciona con el teclado y con lectores de pantalla. Los scripts pueden leer y cambiar los mismos ajustes desde la línea de órdenes, sin pantalla.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>La ventana de configuración</translation>
     </message>
 </context>
 <context>
@@ -155,7 +182,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Aceptar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Save these settings for the game.</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Lo sentimos, no se encontró el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Filtrado bilineal</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Renderizado plano</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Reproducir música</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>With --set: fullscreen, filtering, flat and music take on or off (or true or false); resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768.</source>
-        <translation>Avec --set : fullscreen, filtering, flat et music prennent on ou off (ou true ou false) ; resolution prend 320x240, 512x384, 640x480, 800x600 ou 1024x768.</translation>
+        <translation>Avec --set&#xa0;: fullscreen, filtering, flat et music prennent on ou off (ou true ou false)&#xa0;; resolution prend 320x240, 512x384, 640x480, 800x600 ou 1024x768.</translation>
     </message>
     <message>
         <source>Prints this help.</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 Try --help.</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (settings to change go after --set)</source>
-        <translation>argument inattendu « %1 » (les réglages à modifier vont après --set)</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;» (les réglages à modifier se placent après --set)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>--set needs at least one KEY=VALUE</source>
@@ -49,27 +49,54 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not KEY=VALUE</source>
-        <translation>« %1 » n&apos;est pas KEY=VALUE</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas de la forme KEY=VALUE</translation>
     </message>
     <message>
         <source>the game does not offer the resolution &apos;%1&apos;</source>
-        <translation>le jeu ne propose pas la résolution « %1 »</translation>
+        <translation>le jeu ne propose pas la résolution «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unknown setting &apos;%1&apos;</source>
-        <translation>réglage inconnu « %1 »</translation>
+        <translation>réglage inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes on or off, not &apos;%2&apos;</source>
-        <translation>%1 prend on ou off, pas « %2 »</translation>
+        <translation>%1 prend on ou off, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>cannot save %1: %2</source>
-        <translation>impossible d&apos;enregistrer %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>--print and --set go one at a time</source>
-        <translation>--print et --set s&apos;utilisent un à la fois</translation>
+        <translation>--print et --set ne peuvent pas être utilisés ensemble</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Réglages du jeu</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Régler l’affichage, les graphismes et la musique de Zunkel avant de jouer</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>réglages;options;résolution;affichage;plein écran;graphismes;musique;son;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>L’outil de configuration du jeu Zunkel. Avant de jouer, choisissez la résolution, le plein écran ou une fenêtre, le filtrage bilinéaire, le rendu plat et la musique, puis appuyez sur Sauver&#xa0;: le jeu lit ces choix dans son fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Tout l’outil tient dans une petite fenêtre, utilisable au clavier et avec un lecteur d’écran. Des scripts peuvent lire et modifier les mêmes réglages en ligne de commande, sans écran.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>La fenêtre de configuration</translation>
     </message>
 </context>
 <context>
@@ -124,7 +151,7 @@
     </message>
     <message>
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
-        <translation>Demandez à la personne qui a installé le jeu de vous laisser modifier ce fichier, ou copiez ce programme et zunkel.cfg dans un dossier à vous et lancez-le depuis celui-ci.</translation>
+        <translation>Demandez à la personne qui a installé le jeu de vous laisser modifier ce fichier, ou copiez ce programme et zunkel.cfg dans un dossier qui vous appartient et démarrez le programme depuis ce dossier.</translation>
     </message>
 </context>
 <context>
@@ -187,7 +214,7 @@
     </message>
     <message>
         <source>Smooth the textures when they are scaled.</source>
-        <translation>Lisser les textures quand elles sont mises à l&apos;échelle.</translation>
+        <translation>Lisser les textures lors de leur mise à l&apos;échelle.</translation>
     </message>
     <message>
         <source>Render Flat</source>
@@ -203,7 +230,7 @@
     </message>
     <message>
         <source>Play music during the game.</source>
-        <translation>Jouer de la musique pendant la partie.</translation>
+        <translation>Activer la musique pendant la partie.</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Désolé, fichier de configuration introuvable</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Filtrage bilinéaire</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Rendu plat</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Jouer la musique</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

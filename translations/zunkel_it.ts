@@ -73,6 +73,33 @@
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Impostazioni del gioco</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Imposta lo schermo, la grafica e la musica di Zunkel prima di giocare</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>impostazioni;opzioni;risoluzione;schermo;schermo intero;grafica;musica;audio;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>Lo strumento di configurazione del gioco Zunkel. Prima di giocare scegli la risoluzione, lo schermo intero o una finestra, il filtro bilineare, il rendering piatto e la musica, e premi Salva: il gioco legge le scelte dal suo file di impostazioni.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>L’intero strumento è una piccola finestra che si usa con la tastiera e con i lettori di schermo. Gli script possono leggere e cambiare le stesse impostazioni dalla riga di comando, senza schermo.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>La finestra di configurazione</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it is a link that another user made to a file that is not theirs</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Spiacenti, file di configurazione non trovato</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Filtro bilineare</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Rendering piatto</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Riproduci musica</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

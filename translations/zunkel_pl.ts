@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Prints this help.</source>
-        <translation>Wypisuje tę pomoc.</translation>
+        <translation>Wyświetla tę pomoc.</translation>
     </message>
     <message>
         <source>Prints the version and the licence.</source>
-        <translation>Wypisuje wersję i licencję.</translation>
+        <translation>Wyświetla wersję i licencję.</translation>
     </message>
     <message>
         <source>Prints the settings, one KEY=VALUE a line.</source>
-        <translation>Wypisuje ustawienia, jedno KEY=VALUE w wierszu.</translation>
+        <translation>Wyświetla ustawienia, jedno KEY=VALUE w wierszu.</translation>
     </message>
     <message>
         <source>Changes the given settings and saves the file.</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>nie można pisać na standardowe wyjście: %1</translation>
+        <translation>nie można pisać do standardowego wyjścia: %1</translation>
     </message>
     <message>
         <source>%1 Try --help.</source>
@@ -73,10 +73,37 @@
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Ustaw ekran, grafikę i muzykę gry Zunkel przed grą</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>ustawienia;opcje;rozdzielczość;ekran;pełny ekran;grafika;muzyka;dźwięk;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>Narzędzie konfiguracyjne gry Zunkel. Przed grą wybierz rozdzielczość, pełny ekran lub okno, filtrowanie dwuliniowe, renderowanie płaskie i muzykę, po czym naciśnij Zapisz: gra odczyta wybór ze swojego pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Całe narzędzie to jedno małe okno, obsługiwane klawiaturą i czytnikami ekranu. Skrypty mogą odczytywać i zmieniać te same ustawienia z wiersza poleceń, bez ekranu.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>Okno konfiguracji</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it is a link that another user made to a file that is not theirs</source>
-        <translation>to dowiązanie, które inny użytkownik utworzył do nie swojego pliku</translation>
+        <translation>to dowiązanie utworzone przez innego użytkownika do pliku, który nie należy do niego</translation>
     </message>
     <message>
         <source>the program&apos;s folder cannot be found</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Niestety, nie znaleziono pliku konfiguracji</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Filtrowanie dwuliniowe</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Renderowanie płaskie</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Odtwarzaj muzykę</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (settings to change go after --set)</source>
-        <translation>argumento inesperado &quot;%1&quot; (os ajustes a alterar vêm depois de --set)</translation>
+        <translation>argumento inesperado “%1” (os ajustes a alterar vêm depois de --set)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -49,19 +49,19 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not KEY=VALUE</source>
-        <translation>&quot;%1&quot; não é KEY=VALUE</translation>
+        <translation>“%1” não é KEY=VALUE</translation>
     </message>
     <message>
         <source>the game does not offer the resolution &apos;%1&apos;</source>
-        <translation>o jogo não oferece a resolução &quot;%1&quot;</translation>
+        <translation>o jogo não oferece a resolução “%1”</translation>
     </message>
     <message>
         <source>unknown setting &apos;%1&apos;</source>
-        <translation>ajuste desconhecido &quot;%1&quot;</translation>
+        <translation>ajuste desconhecido “%1”</translation>
     </message>
     <message>
         <source>%1 takes on or off, not &apos;%2&apos;</source>
-        <translation>%1 aceita on ou off, não &quot;%2&quot;</translation>
+        <translation>%1 aceita on ou off, não “%2”</translation>
     </message>
     <message>
         <source>cannot save %1: %2</source>
@@ -70,6 +70,33 @@
     <message>
         <source>--print and --set go one at a time</source>
         <translation>--print e --set vão um de cada vez</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Ajustes do jogo</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Ajuste a tela, os gráficos e a música do Zunkel antes de jogar</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>ajustes;opções;resolução;tela;tela cheia;gráficos;música;som;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>A ferramenta de configuração do jogo Zunkel. Antes de jogar, escolha a resolução, tela cheia ou janela, o filtro bilinear, a renderização plana e a música, e aperte Salvar: o jogo lê as escolhas do seu arquivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>A ferramenta inteira é uma pequena janela que funciona com o teclado e com leitores de tela. Scripts podem ler e alterar os mesmos ajustes pela linha de comando, sem tela.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>A janela de configuração</translation>
     </message>
 </context>
 <context>
@@ -179,7 +206,7 @@
     </message>
     <message>
         <source>Run the game full screen instead of in a window.</source>
-        <translation>Rodar o jogo em tela cheia em vez de numa janela.</translation>
+        <translation>Executar o jogo em tela cheia em vez de em uma janela.</translation>
     </message>
     <message>
         <source>Bilinear Filtering</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Desculpe, arquivo de configuração não encontrado</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Filtro bilinear</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Renderização plana</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Tocar música</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Prints the settings, one KEY=VALUE a line.</source>
-        <translation>Выводит настройки, по одной KEY=VALUE в строке.</translation>
+        <translation>Выводит настройки, по одной паре KEY=VALUE в строке.</translation>
     </message>
     <message>
         <source>Changes the given settings and saves the file.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>--set needs at least one KEY=VALUE</source>
-        <translation>--set требует хотя бы одно KEY=VALUE</translation>
+        <translation>--set требует хотя бы одну пару KEY=VALUE</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not KEY=VALUE</source>
@@ -70,6 +70,33 @@
     <message>
         <source>--print and --set go one at a time</source>
         <translation>--print и --set указываются по одному</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Настройки игры</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Настройка экрана, графики и музыки Zunkel перед игрой</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>настройки;параметры;разрешение;экран;полный экран;графика;музыка;звук;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>Программа настройки игры Zunkel. Перед игрой выберите разрешение экрана, полный экран или окно, билинейную фильтрацию, плоские грани и музыку и нажмите «Запись»: игра прочитает выбор из своего файла настроек.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Вся программа — одно небольшое окно, с которым можно работать с клавиатуры и через экранный диктор. Скрипты могут читать и менять те же настройки из командной строки, без экрана.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>Окно настроек</translation>
     </message>
 </context>
 <context>
@@ -183,11 +210,11 @@
     </message>
     <message>
         <source>Bilinear Filtering</source>
-        <translation>Билин. фильтр</translation>
+        <translation>Фильтрация</translation>
     </message>
     <message>
         <source>Smooth the textures when they are scaled.</source>
-        <translation>Сглаживать текстуры при масштабировании.</translation>
+        <translation>Билинейная фильтрация: сглаживать текстуры при масштабировании.</translation>
     </message>
     <message>
         <source>Render Flat</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Извините, файл настроек не найден</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Полный экран</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Билинейная фильтрация</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Плоское затенение</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Воспроизводить музыку</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Shows the Zunkel configuration window, or with an option works on the settings file zunkel.cfg beside this program without a window. Qt&apos;s own options (-platform, -style, -reverse...) apply to the window.</source>
-        <translation>Показує вікно налаштувань Zunkel або, з параметром, працює без вікна з файлом налаштувань zunkel.cfg поруч із цією програмою. Власні параметри Qt (-platform, -style, -reverse...) стосуються вікна.</translation>
+        <translation>Показує вікно налаштувань Zunkel або, з опцією, працює без вікна з файлом налаштувань zunkel.cfg поруч із цією програмою. Власні опції Qt (-platform, -style, -reverse...) стосуються вікна.</translation>
     </message>
     <message>
         <source>With --set: fullscreen, filtering, flat and music take on or off (or true or false); resolution takes 320x240, 512x384, 640x480, 800x600 or 1024x768.</source>
@@ -73,6 +73,33 @@
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Game settings</source>
+        <translation>Налаштування гри</translation>
+    </message>
+    <message>
+        <source>Set the display, graphics and music of Zunkel before playing</source>
+        <translation>Налаштування екрана, графіки й музики Zunkel перед грою</translation>
+    </message>
+    <message>
+        <source>settings;options;resolution;display;fullscreen;graphics;music;sound;</source>
+        <translation>налаштування;параметри;роздільність;екран;повний екран;графіка;музика;звук;</translation>
+    </message>
+    <message>
+        <source>The configuration tool of the game Zunkel. Before playing, choose the display resolution, full screen or a window, bilinear filtering, flat rendering and music, and press Save: the game reads the choices from its settings file.</source>
+        <translation>Програма налаштування гри Zunkel. Перед грою виберіть роздільність екрана, повний екран або вікно, білінійну фільтрацію, пласкі грані й музику та натисніть «Запис»: гра прочитає вибір зі свого файлу налаштувань.</translation>
+    </message>
+    <message>
+        <source>The whole tool is one small window that works with the keyboard and with screen readers. Scripts can read and change the same settings from the command line, without a display.</source>
+        <translation>Уся програма — одне невелике вікно, з яким можна працювати з клавіатури та через екранний диктор. Скрипти можуть читати й змінювати ті самі налаштування з командного рядка, без екрана.</translation>
+    </message>
+    <message>
+        <source>The configuration window</source>
+        <translation>Вікно налаштувань</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>it is a link that another user made to a file that is not theirs</source>
@@ -96,7 +123,7 @@
     </message>
     <message>
         <source>the file is UTF-16 text</source>
-        <translation>файл — текст в UTF-16</translation>
+        <translation>файл — текст у UTF-16</translation>
     </message>
     <message>
         <source>the file ends after %1 of its %2 values</source>
@@ -183,15 +210,15 @@
     </message>
     <message>
         <source>Bilinear Filtering</source>
-        <translation>Білін. фільтр</translation>
+        <translation>Фільтр текстур</translation>
     </message>
     <message>
         <source>Smooth the textures when they are scaled.</source>
-        <translation>Згладжувати текстури під час масштабування.</translation>
+        <translation>Білінійна фільтрація: згладжувати текстури під час масштабування.</translation>
     </message>
     <message>
         <source>Render Flat</source>
-        <translation>Пласк. рендер</translation>
+        <translation>Пласкі грані</translation>
     </message>
     <message>
         <source>Draw surfaces with flat shading.</source>
@@ -240,6 +267,36 @@
     <message>
         <source>Sorry, config file not found</source>
         <translation>Вибачте, файл налаштувань не знайдено</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>accessible name</comment>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <comment>accessible name</comment>
+        <translation>Повний екран</translation>
+    </message>
+    <message>
+        <source>Bilinear Filtering</source>
+        <comment>accessible name</comment>
+        <translation>Білінійна фільтрація</translation>
+    </message>
+    <message>
+        <source>Render Flat</source>
+        <comment>accessible name</comment>
+        <translation>Пласке затінення</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <comment>accessible name</comment>
+        <translation>Відтворювати музику</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and why it cannot be read or saved</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

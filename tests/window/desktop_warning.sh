@@ -49,6 +49,6 @@ for SCALE in ${SCALES:-1}; do
   wait_for_content "$dir/zunkel.cfg" "$dir/expected"
   click "$window" 236 159         # Quit
   wait_exit "$tool_pid"
-  [[ $exit_status == 0 ]] || fail "Quit did not end the tool with status 0"
+  [[ $exit_status == 0 ]] || fail "Quit ended the tool with status $exit_status, not 0, at scale $SCALE"
   echo "desktop warning on a $desktop_height pixel high desktop at scale $SCALE: passed"
 done
