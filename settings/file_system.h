@@ -12,7 +12,7 @@
 // system, each with no policy of its own: the order of the steps, the waits
 // and retries, and which refusals lead to writing in place are decided once,
 // by SettingsFile. Each system has its own implementation, chosen by the
-// build (file_system_posix.cpp, file_system_windows.cpp).
+// build (file_system_linux.cpp, file_system_windows.cpp).
 //
 // Each step that needs an earlier one takes what that step gave: a file is
 // written only once opened, opened only once found.
