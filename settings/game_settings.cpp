@@ -32,7 +32,7 @@ class FieldReader
             readQuoted(value);
         else
             readUnquoted(value);
-        if (fieldEnd_ - start > MaxFieldBytes)
+        if (value.size() > MaxFieldBytes || fieldEnd_ - start > MaxFieldBytes + MaxFieldPadding)
             return Status::TooLong;
         if (unclosed_)
             return Status::Unclosed;

@@ -175,9 +175,12 @@ void TestGameSettings::parseFailures()
     QVERIFY(!result.settings);
     QCOMPARE(result.error.reason, reason);
 
-    // The limit is the field's size, not more: 1 MiB itself is read.
-    const QByteArray atLimit = "1\n2\n3\n4\n5\n6\n" + QByteArray(MaxFieldBytes, 'x');
-    QVERIFY(parseSettings(atLimit).settings);
+    // The limit is the value's size, not more: 1 MiB itself is read, quoted
+    // as well as bare.
+    for (const QByteArray &quote : {QByteArray(), QByteArray("\"")}) {
+        const QByteArray atLimit = "1\n2\n3\n4\n5\n6\n" + quote + QByteArray(MaxFieldBytes, 'x') + quote;
+        QVERIFY(parseSettings(atLimit).settings);
+    }
 }
 
 void TestGameSettings::flagsAreExactUpperCase()
