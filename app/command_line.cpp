@@ -97,15 +97,24 @@ struct Options {
     bool parsed = false;
 };
 
+// The bidirectional format characters (U+202E and its kin), which would let
+// a crafted value reorder what a terminal shows around it.
+bool isBidirectionalFormat(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 // Control characters, such as a newline in a refused value, are shown as
-// escapes: a message is one line, which scripts can rely on.
+// escapes: a message is one line, which scripts can rely on, and shows what
+// it holds in the order it holds it.
 QString oneLine(const QString &text)
 {
     QString shown;
     for (const QChar c : text) {
         const QChar::Category category = c.category();
         if (category != QChar::Other_Control && category != QChar::Separator_Line &&
-            category != QChar::Separator_Paragraph)
+            category != QChar::Separator_Paragraph && !isBidirectionalFormat(c.unicode()))
             shown += c;
         else if (c == u'\n')
             shown += u"\\n";
