@@ -264,20 +264,23 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
         changes.push_back({flagKey->field, *flag, {}});
     }
 
-    ReadOutcome read = readOrRefuse(file);
-    if (!read.settings)
-        return read.status;
-    GameSettings &settings = *read.settings;
-    for (const Change &change : changes) {
-        if (change.field)
-            settings.*change.field = flagText(change.flag);
-        else
-            applyChosenLabel(change.label, settings);
-    }
-    if (const std::optional<SettingsError> error = file.write(settings))
-        return refuseFile(CommandLine::tr("cannot save %1: %2").arg(failedPath(file, *error), error->reason),
-                          *error);
-    return 0;
+    // Held from its read to its save: another --set at the same time changes
+    // the file before this one reads it, or after this one has saved.
+    const std::optional<SettingsFile::ChangeFailure> failure = file.change([&](GameSettings &settings) {
+        for (const Change &change : changes) {
+            if (change.field)
+                settings.*change.field = flagText(change.flag);
+            else
+                applyChosenLabel(change.label, settings);
+        }
+    });
+    if (!failure)
+        return 0;
+    const SettingsError &error = failure->error;
+    const QString problem = failure->part == SettingsFile::ChangeFailure::Part::Read
+                                ? CommandLine::tr("cannot read %1: %2")
+                                : CommandLine::tr("cannot save %1: %2");
+    return refuseFile(problem.arg(failedPath(file, error), error.reason), error);
 }
 
 } // namespace
