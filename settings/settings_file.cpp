@@ -369,11 +369,18 @@ SettingsFile::change(const std::function<void(GameSettings &)> &edit) const
     std::unique_ptr<Found> found;
     std::unique_ptr<Held> held;
     // Found again while the file held is no longer the one under its name:
-    // a change that held it meanwhile has put its own in place.
+    // a change that held it meanwhile has put its own in place. While it
+    // waits it lets go of the file, which the change holding it may have to
+    // rename over (where a file that is open cannot be replaced).
     Outcome located;
     const Outcome holding = patience.waitFor([&] {
         located = locate(folder_, name_, found);
-        return located.done() ? hold(*found, held) : Outcome{};
+        if (!located.done())
+            return Outcome{};
+        const Outcome outcome = hold(*found, held);
+        if (outcome.result == Result::Busy)
+            found.reset();
+        return outcome;
     });
     if (!located.done())
         return ChangeFailure{ChangeFailure::Part::Read, located.error};
