@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -75,14 +76,27 @@ template <typename File> Outcome readAll(File &file, QByteArray &text)
     return {};
 }
 
+// Seven values with a line end after the last, as every save writes them.
+bool isWhole(const QByteArray &bytes)
+{
+    return (bytes.endsWith('\n') || bytes.endsWith('\r')) && parseSettings(bytes).settings;
+}
+
 // Another program may rewrite the file while it is read, without a lock (a
 // game writing its defaults, a sync tool): what is read counts only when a
 // second read gives the same bytes, as many as the file holds, and the file's
-// size and change time stayed as they were. Otherwise it is read again, a
-// few times; a file that never settles is refused rather than taken cut.
+// size and change time stayed as they were. A writer that paused halfway
+// leaves a file that reads the same twice but is cut short, and its change
+// time is no help (Linux may leave it as it was for seconds while a file is
+// rewritten): a content that is not whole counts only once it has read the
+// same for 0.3 seconds. A file that does not settle within half a second is
+// refused rather than taken cut.
 ParseResult readSettled(Opened &file)
 {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    constexpr qint64 StillFor = 300;
+    std::optional<QByteArray> unsettled;
+    QElapsedTimer still;
+    for (int attempt = 0; attempt < 50; ++attempt) {
         if (attempt > 0)
             QThread::msleep(10);
         State before, after;
@@ -96,8 +110,14 @@ ParseResult readSettled(Opened &file)
             outcome = stateOf(file, after);
         if (!outcome.done())
             return {std::nullopt, outcome.error};
-        if (before == after && first == second && first.size() == qMin(before.size, MaxSettingsTextBytes))
-            return parseSettings(first);
+        if (before == after && first == second && first.size() == qMin(before.size, MaxSettingsTextBytes)) {
+            if (isWhole(first) || (unsettled == first && still.elapsed() >= StillFor))
+                return parseSettings(first);
+            if (unsettled != first) {
+                unsettled = first;
+                still.start();
+            }
+        }
     }
     return {std::nullopt,
             {QCoreApplication::translate("SettingsFile", "the file kept changing while it was read")}};
@@ -255,13 +275,6 @@ std::optional<QByteArray> serialized(const GameSettings &settings, SettingsError
     if (!bytes)
         error = {QCoreApplication::translate("SettingsFile", "a value cannot be written to the file")};
     return bytes;
-}
-
-// Seven values with a line end after the last, as every save writes them:
-// what a save that was killed left whole.
-bool isWhole(const QByteArray &bytes)
-{
-    return (bytes.endsWith('\n') || bytes.endsWith('\r')) && parseSettings(bytes).settings;
 }
 
 // A save killed while the settings stood under one of the tool's own names

@@ -22,8 +22,11 @@ namespace
 std::map<Path, std::pair<QByteArray, int>> folder;
 QList<Result> answers;
 int replaces = 0;
-// How many more reads find the file cut, and how often it has changed.
+// How many more reads find the file cut while it is rewritten (changing
+// with every read), or looks at its state find it cut while its writer pauses halfway
+// (not changing meanwhile); and how often it has changed.
 int rewrites = 0;
+int pausedLooks = 0;
 int changes = 0;
 
 struct Named {
@@ -45,6 +48,16 @@ struct FakeLeftover : Leftover, Named {
 template <typename Handle> QByteArray &bytesOf(Handle &file)
 {
     return folder[dynamic_cast<Named &>(file).name].first;
+}
+
+// The settings file as a reader finds it: cut short while another program
+// rewrites it, or while that program pauses halfway through.
+template <typename Handle> QByteArray visible(Handle &file)
+{
+    QByteArray content = bytesOf(file);
+    if (rewrites > 0 || pausedLooks > 0)
+        content.chop(10);
+    return content;
 }
 
 template <typename Handle>
@@ -82,17 +95,18 @@ Outcome open(const Found &found, Access, std::unique_ptr<Opened> &opened)
 Outcome tryLock(Opened &, Lock) { return {}; }
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes = bytesOf(file).mid(at, limit);
-    if (rewrites > 0 && at == 0) {
+    bytes = visible(file).mid(at, limit);
+    if (at == 0 && rewrites > 0) {
         --rewrites;
         ++changes;
-        bytes.chop(10);
     }
     return {};
 }
 Outcome stateOf(Opened &file, State &state)
 {
-    state = {bytesOf(file).size(), changes};
+    state = {visible(file).size(), changes};
+    if (pausedLooks > 0 && --pausedLooks == 0)
+        ++changes;
     return {};
 }
 Outcome reserve(Opened &, qint64) { return {Result::Unsupported, {}}; }
@@ -215,17 +229,20 @@ void TestSavePolicy::replaceAnswers()
 }
 
 // Another program rewrites the file while it is read, cut for a moment each
-// time: a cut read is never taken; a file that never settles is refused, and
-// a change (--set) of it saves nothing.
+// time, or pauses halfway through a rewrite, the file cut the while: a cut
+// read is never taken; a file that never settles is refused, and a change
+// (--set) of it saves nothing.
 void TestSavePolicy::fileRewrittenWhileRead()
 {
     const QByteArray whole("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nan old value longer than the new one\r\n");
     folder = {{SettingsFileName, {whole, 0}}};
     const SettingsFile file(SettingsFileName);
-    rewrites = 3;
-    const ParseResult read = file.read();
-    QVERIFY(read.settings);
-    QCOMPARE(read.settings->Extra, QByteArray("an old value longer than the new one"));
+    for (int *cut : {&rewrites, &pausedLooks}) {
+        *cut = 4;
+        const ParseResult read = file.read();
+        QVERIFY(read.settings);
+        QCOMPARE(read.settings->Extra, QByteArray("an old value longer than the new one"));
+    }
 
     rewrites = 1000;
     const auto failure = file.change([](GameSettings &settings) { settings.Music = "TRUE"; });
