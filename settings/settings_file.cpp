@@ -43,6 +43,8 @@ class Patience
         return outcome;
     }
 
+    bool spent() const { return deadline_.hasExpired(); }
+
   private:
     QDeadlineTimer deadline_{1000};
 };
@@ -89,14 +91,14 @@ bool isWhole(const QByteArray &bytes)
 // leaves a file that reads the same twice but is cut short, and its change
 // time is no help (Linux may leave it as it was for seconds while a file is
 // rewritten): a content that is not whole counts only once it has read the
-// same for 0.3 seconds. A file that does not settle within half a second is
-// refused rather than taken cut.
-ParseResult readSettled(Opened &file)
+// same for 0.3 seconds. A file that does not settle within half a second, or
+// within the read's second, is refused rather than taken cut.
+ParseResult readSettled(Opened &file, const Patience &patience)
 {
     constexpr qint64 StillFor = 300;
     std::optional<QByteArray> unsettled;
     QElapsedTimer still;
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    for (int attempt = 0; attempt < 50 && (attempt == 0 || !patience.spent()); ++attempt) {
         if (attempt > 0)
             QThread::msleep(10);
         State before, after;
@@ -134,7 +136,7 @@ ParseResult readFound(const Found &found, Patience &patience)
     // A save in place is waited for, so that the file is not read half
     // written; others may read it at the same time.
     patience.waitFor([&] { return tryLock(*file, Lock::Shared); });
-    return readSettled(*file);
+    return readSettled(*file, patience);
 }
 
 // Room for `bytes` in the file, so that a full disk is found before the old
