@@ -304,6 +304,19 @@ int fdOf(Opened &file) { return static_cast<PosixOpened &>(file).fd.get(); }
 int fdOf(NewFile &file) { return static_cast<PosixNewFile &>(file).fd.get(); }
 QByteArray bytesOf(const Path &name) { return QByteArray::fromStdString(name.native()); }
 
+Outcome readAt(int fd, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(limit);
+    ssize_t got = 0;
+    do
+        got = ::pread(fd, bytes.data(), size_t(limit), at);
+    while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return fail(errno);
+    bytes.truncate(got);
+    return {};
+}
+
 Outcome writeAt(int fd, QByteArrayView bytes, qint64 at, qsizetype &written)
 {
     ssize_t done = 0;
@@ -379,15 +392,7 @@ Outcome tryLock(Opened &file, Lock lock)
 
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(limit);
-    ssize_t got = 0;
-    do
-        got = ::pread(fdOf(file), bytes.data(), size_t(limit), at);
-    while (got < 0 && errno == EINTR);
-    if (got < 0)
-        return fail(errno);
-    bytes.truncate(got);
-    return {};
+    return readAt(fdOf(file), at, limit, bytes);
 }
 
 Outcome stateOf(Opened &file, State &state)
@@ -535,12 +540,7 @@ Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &le
 
 Outcome readAt(Leftover &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(limit);
-    const ssize_t got = ::pread(static_cast<PosixLeftover &>(file).fd.get(), bytes.data(), size_t(limit), at);
-    if (got < 0)
-        return fail(errno);
-    bytes.truncate(got);
-    return {};
+    return readAt(static_cast<PosixLeftover &>(file).fd.get(), at, limit, bytes);
 }
 
 Outcome putBack(const Found &found, Leftover &leftover)

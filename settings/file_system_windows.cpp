@@ -187,6 +187,19 @@ Outcome writeAt(HANDLE file, QByteArrayView bytes, qint64 at, qsizetype &written
     return {};
 }
 
+Outcome readAt(HANDLE file, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(qMin<qsizetype>(limit, 1 << 20));
+    OVERLAPPED position{};
+    position.Offset = DWORD(at);
+    position.OffsetHigh = DWORD(at >> 32);
+    DWORD got = 0;
+    if (!::ReadFile(file, bytes.data(), DWORD(bytes.size()), &got, &position) && ::GetLastError() != ERROR_HANDLE_EOF)
+        return lastFailure();
+    bytes.truncate(got);
+    return {};
+}
+
 Outcome syncHandle(HANDLE file) { return ::FlushFileBuffers(file) ? Outcome{} : lastFailure(); }
 
 // Of the user, or of what the user makes (the Administrators group, for an
@@ -320,16 +333,7 @@ Outcome tryLock(Opened &file, Lock lock)
 
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(qMin<qsizetype>(limit, 1 << 20));
-    OVERLAPPED position{};
-    position.Offset = DWORD(at);
-    position.OffsetHigh = DWORD(at >> 32);
-    DWORD got = 0;
-    if (!::ReadFile(handleOf(file), bytes.data(), DWORD(bytes.size()), &got, &position) &&
-        ::GetLastError() != ERROR_HANDLE_EOF)
-        return lastFailure();
-    bytes.truncate(got);
-    return {};
+    return readAt(handleOf(file), at, limit, bytes);
 }
 
 Outcome stateOf(Opened &file, State &state)
@@ -607,17 +611,7 @@ Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &le
 
 Outcome readAt(Leftover &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(qMin<qsizetype>(limit, 1 << 20));
-    OVERLAPPED position{};
-    position.Offset = DWORD(at);
-    position.OffsetHigh = DWORD(at >> 32);
-    DWORD got = 0;
-    if (!::ReadFile(static_cast<WindowsLeftover &>(file).handle.get(), bytes.data(), DWORD(bytes.size()), &got,
-                    &position) &&
-        ::GetLastError() != ERROR_HANDLE_EOF)
-        return lastFailure();
-    bytes.truncate(got);
-    return {};
+    return readAt(static_cast<WindowsLeftover &>(file).handle.get(), at, limit, bytes);
 }
 
 Outcome putBack(const Found &found, Leftover &leftover)
