@@ -43,8 +43,6 @@ class Patience
         return outcome;
     }
 
-    bool spent() const { return deadline_.hasExpired(); }
-
   private:
     QDeadlineTimer deadline_{1000};
 };
@@ -91,32 +89,33 @@ bool isWhole(const QByteArray &bytes)
 // leaves a file that reads the same twice but is cut short, and its change
 // time is no help (Linux may leave it as it was for seconds while a file is
 // rewritten): a content that is not whole counts only once it has read the
-// same for 0.3 seconds. A file that does not settle within half a second, or
-// within the read's second, is refused rather than taken cut.
-ParseResult readSettled(Opened &file, const Patience &patience)
+// same for 0.3 seconds. A file that does not settle within half a second is
+// refused rather than taken cut.
+ParseResult readSettled(Opened &file)
 {
-    constexpr qint64 StillFor = 300;
+    constexpr qint64 StillFor = 300, SettleFor = 500;
     std::optional<QByteArray> unsettled;
-    QElapsedTimer still;
-    for (int attempt = 0; attempt < 50 && (attempt == 0 || !patience.spent()); ++attempt) {
-        if (attempt > 0)
+    QElapsedTimer still, settling;
+    settling.start();
+    for (bool first = true; first || !settling.hasExpired(SettleFor); first = false) {
+        if (!first)
             QThread::msleep(10);
         State before, after;
-        QByteArray first, second;
+        QByteArray once, again;
         Outcome outcome = stateOf(file, before);
         if (outcome.done())
-            outcome = readAll(file, first);
+            outcome = readAll(file, once);
         if (outcome.done())
-            outcome = readAll(file, second);
+            outcome = readAll(file, again);
         if (outcome.done())
             outcome = stateOf(file, after);
         if (!outcome.done())
             return {std::nullopt, outcome.error};
-        if (before == after && first == second && first.size() == qMin(before.size, MaxSettingsTextBytes)) {
-            if (isWhole(first) || (unsettled == first && still.elapsed() >= StillFor))
-                return parseSettings(first);
-            if (unsettled != first) {
-                unsettled = first;
+        if (before == after && once == again && once.size() == qMin(before.size, MaxSettingsTextBytes)) {
+            if (isWhole(once) || (unsettled == once && still.elapsed() >= StillFor))
+                return parseSettings(once);
+            if (unsettled != once) {
+                unsettled = once;
                 still.start();
             }
         }
@@ -136,7 +135,7 @@ ParseResult readFound(const Found &found, Patience &patience)
     // A save in place is waited for, so that the file is not read half
     // written; others may read it at the same time.
     patience.waitFor([&] { return tryLock(*file, Lock::Shared); });
-    return readSettled(*file, patience);
+    return readSettled(*file);
 }
 
 // Room for `bytes` in the file, so that a full disk is found before the old
