@@ -378,7 +378,7 @@ Outcome makeNew(const Found &found, const Path &name, bool, std::unique_ptr<NewF
     auto result = std::make_unique<WindowsNewFile>();
     result->path = windows(found).folder / name;
     result->handle = Handle(::CreateFileW(result->path.c_str(),
-                                          GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC | WRITE_OWNER, 0,
+                                          GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0,
                                           nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!result->handle.valid()) {
         const DWORD error = ::GetLastError();
@@ -443,9 +443,11 @@ SECURITY_DESCRIPTOR_CONTROL controlOf(PSECURITY_DESCRIPTOR descriptor)
     return control;
 }
 
-// The old file's owner and DACL on the new one, where they differ (the new
-// file has its folder's, as the old one mostly has): an owner that the saving
-// user cannot give (another user's file) keeps the old file, written in place.
+// The old file's DACL on the new one, where it differs (the new file has its
+// folder's, as the old one mostly has). Another owner than the saving user's
+// keeps the old file, written in place: only a privilege could give it, and
+// asking for the right to change owners when making the new file would fail
+// in folders that let users change files but not take them over.
 Outcome copySecurity(HANDLE from, HANDLE to)
 {
     constexpr SECURITY_INFORMATION Asked = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
@@ -459,8 +461,7 @@ Outcome copySecurity(HANDLE from, HANDLE to)
     if (error == ERROR_SUCCESS)
         error = ::GetSecurityInfo(to, SE_FILE_OBJECT, Asked, &made, nullptr, &given, nullptr, &fresh);
     if (error == ERROR_SUCCESS && owner && made && !::EqualSid(owner, made))
-        error = ::SetSecurityInfo(to, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, owner, nullptr, nullptr,
-                                  nullptr);
+        error = ERROR_INVALID_OWNER;
     const SECURITY_DESCRIPTOR_CONTROL protection = SE_DACL_PROTECTED;
     if (error == ERROR_SUCCESS &&
         (!sameAcl(dacl, given) || (controlOf(old) & protection) != (controlOf(fresh) & protection))) {
@@ -513,9 +514,9 @@ bool renameHeld(HANDLE handle, const Path &to, DWORD flags, bool classic)
 
 } // namespace
 
-// The old file's owner, DACL, attributes and creation time, as Windows' own
-// replace gave them. What a new file cannot be given so (named streams,
-// compression, encryption) keeps the old file, written in place.
+// The old file's DACL, attributes and creation time, as Windows' own replace
+// gave them. What a new file cannot be given so (another owner, named
+// streams, compression, encryption) keeps the old file, written in place.
 Outcome copyIdentity(Opened &old, NewFile &made)
 {
     const HANDLE from = handleOf(old), to = handleOf(made);
