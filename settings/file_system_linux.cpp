@@ -443,17 +443,21 @@ Outcome makeNew(const Found &found, const Path &name, bool private_, std::unique
     // never be renamed over the old one nor taken away again: none is made.
     struct statx attributes {
     };
-    if (::statx(folder, "", AT_EMPTY_PATH, 0, &attributes) == 0 && (attributes.stx_attributes & STATX_ATTR_APPEND))
+    if (::statx(folder, "", AT_EMPTY_PATH, 0, &attributes) == 0 &&
+        (attributes.stx_attributes & STATX_ATTR_APPEND))
         return fail(EPERM, Result::Refused);
     // Made with what the system applies to new files (the umask or the
     // folder's default ACL) unless private.
     Fd fd(::openat(folder, bytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
                    private_ ? 0600 : 0666));
-    // A folder mounted read-only around a file bound in writable (a
-    // container's or a sandbox's) refuses new files as well.
-    if (!fd.valid())
-        return errno == EEXIST ? fail(EEXIST, Result::Busy) : errno == EROFS ? fail(EROFS, Result::Refused)
-                                                                             : failRefusing(errno);
+    if (!fd.valid()) {
+        const int error = errno;
+        if (error == EEXIST)
+            return fail(EEXIST, Result::Busy);
+        // A folder mounted read-only around a file bound in writable (a
+        // container's or a sandbox's) refuses new files as well.
+        return error == EROFS ? fail(EROFS, Result::Refused) : failRefusing(error);
+    }
     // Where locks are not supported, no clearing takes it either. A lock that
     // another program took first (on a disk that ignores file modes anyone
     // may open it) is not waited for: the name is given up for another.

@@ -194,7 +194,8 @@ Outcome readAt(HANDLE file, qint64 at, qsizetype limit, QByteArray &bytes)
     position.Offset = DWORD(at);
     position.OffsetHigh = DWORD(at >> 32);
     DWORD got = 0;
-    if (!::ReadFile(file, bytes.data(), DWORD(bytes.size()), &got, &position) && ::GetLastError() != ERROR_HANDLE_EOF)
+    if (!::ReadFile(file, bytes.data(), DWORD(bytes.size()), &got, &position) &&
+        ::GetLastError() != ERROR_HANDLE_EOF)
         return lastFailure();
     bytes.truncate(got);
     return {};
@@ -377,9 +378,9 @@ Outcome makeNew(const Found &found, const Path &name, bool, std::unique_ptr<NewF
 {
     auto result = std::make_unique<WindowsNewFile>();
     result->path = windows(found).folder / name;
-    result->handle = Handle(::CreateFileW(result->path.c_str(),
-                                          GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0,
-                                          nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    result->handle =
+        Handle(::CreateFileW(result->path.c_str(), GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0,
+                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!result->handle.valid()) {
         const DWORD error = ::GetLastError();
         result->placed = true; // nothing to take away
@@ -398,8 +399,9 @@ namespace
 // old one's: the saving user may not, or this file system cannot.
 bool cannotKeep(DWORD error)
 {
-    return error == ERROR_ACCESS_DENIED || error == ERROR_PRIVILEGE_NOT_HELD || error == ERROR_INVALID_OWNER ||
-           error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION || error == ERROR_INVALID_PARAMETER;
+    return error == ERROR_ACCESS_DENIED || error == ERROR_PRIVILEGE_NOT_HELD ||
+           error == ERROR_INVALID_OWNER || error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
+           error == ERROR_INVALID_PARAMETER;
 }
 
 Outcome failKeeping(DWORD error) { return fail(error, cannotKeep(error) ? Result::Refused : Result::Failed); }
@@ -482,7 +484,8 @@ Outcome renameFailure(const Path &target, DWORD error)
 {
     if (error == ERROR_ACCESS_DENIED) {
         const Handle deletable(::CreateFileW(target.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING,
-                                             FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                             FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                             nullptr));
         const DWORD probed = deletable.valid() ? ERROR_SUCCESS : ::GetLastError();
         return fail(error, probed == ERROR_ACCESS_DENIED ? Result::Refused : Result::Busy);
     }
@@ -524,13 +527,14 @@ Outcome copyIdentity(Opened &old, NewFile &made)
     if (!::GetFileInformationByHandleEx(from, FileBasicInfo, &basic, sizeof basic) ||
         !::GetFileInformationByHandleEx(to, FileBasicInfo, &fresh, sizeof fresh))
         return lastFailure();
-    constexpr DWORD Inherent = FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED | FILE_ATTRIBUTE_SPARSE_FILE;
+    constexpr DWORD Inherent =
+        FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED | FILE_ATTRIBUTE_SPARSE_FILE;
     if ((basic.FileAttributes & Inherent) != (fresh.FileAttributes & Inherent) || hasNamedStreams(from))
         return {Result::Refused, {}};
     if (Outcome outcome = copySecurity(from, to); !outcome.done())
         return outcome;
-    constexpr DWORD Kept =
-        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     FILE_BASIC_INFO given{};
     given.CreationTime = basic.CreationTime;
     given.FileAttributes = basic.FileAttributes & Kept ? basic.FileAttributes & Kept : FILE_ATTRIBUTE_NORMAL;

@@ -23,7 +23,8 @@ Outcome failed(const QString &reason) { return {Result::Failed, {reason}}; }
 
 Outcome heldTooLong()
 {
-    return failed(QCoreApplication::translate("SettingsFile", "another program held the file for more than a second"));
+    return failed(
+        QCoreApplication::translate("SettingsFile", "another program held the file for more than a second"));
 }
 
 // What another program holds (a lock, or the file itself opened without
@@ -67,7 +68,8 @@ template <typename File> Outcome readAll(File &file, QByteArray &text)
     text.clear();
     while (text.size() < MaxSettingsTextBytes) {
         QByteArray part;
-        if (Outcome outcome = readAt(file, text.size(), MaxSettingsTextBytes - text.size(), part); !outcome.done())
+        if (Outcome outcome = readAt(file, text.size(), MaxSettingsTextBytes - text.size(), part);
+            !outcome.done())
             return outcome;
         if (part.isEmpty())
             break;
@@ -290,7 +292,8 @@ bool putBackLeftover(const Found &found)
         std::unique_ptr<Leftover> leftover;
         QByteArray bytes;
         if (names.isOurs(name) && take(found, name, leftover).done() && leftover->ours &&
-            readAll(*leftover, bytes).done() && isWhole(bytes) && (!oldest || leftover->written < oldest->written))
+            readAll(*leftover, bytes).done() && isWhole(bytes) &&
+            (!oldest || leftover->written < oldest->written))
             oldest = std::move(leftover);
     }
     return oldest && putBack(found, *oldest).done();

@@ -597,7 +597,8 @@ void TestGameSettings::fuseFatSavesInPlace()
 void TestGameSettings::mountsAndAppendOnlyFoldersSavedInPlace()
 {
     QTemporaryDir dir;
-    const QString game = dir.filePath("game"), view = dir.filePath("view"), outside = dir.filePath("outside.cfg");
+    const QString game = dir.filePath("game"), view = dir.filePath("view"),
+                  outside = dir.filePath("outside.cfg");
     QVERIFY(QDir(dir.path()).mkdir("game") && QDir(dir.path()).mkdir("view"));
     const QString path = game + "/zunkel.cfg";
     writeBytes(path, "TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nold\r\n");
@@ -673,8 +674,9 @@ void TestGameSettings::changesTakeTurnsAndLocksAreWaitedForASecond()
     const SettingsFile file(path);
     const auto count = [&](QByteArray GameSettings::*field) {
         for (int i = 0; i < 40; ++i) {
-            const auto failure = file.change(
-                [&](GameSettings &settings) { settings.*field = QByteArray::number((settings.*field).toInt() + 1); });
+            const auto failure = file.change([&](GameSettings &settings) {
+                settings.*field = QByteArray::number((settings.*field).toInt() + 1);
+            });
             QVERIFY2(!failure, failure ? qPrintable(failure->error.reason) : "");
         }
     };
@@ -706,7 +708,8 @@ void TestGameSettings::changesTakeTurnsAndLocksAreWaitedForASecond()
     }
 
     // In place, for its second name, while another program locks it.
-    QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("second")).constData()), 0);
+    QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("second")).constData()),
+             0);
     const QByteArray inPlace = fileBytes(path);
     QFile locked(path);
     QVERIFY(locked.open(QIODevice::ReadOnly) && flock(locked.handle(), LOCK_EX) == 0);

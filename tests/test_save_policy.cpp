@@ -234,7 +234,8 @@ void TestSavePolicy::replaceAnswers()
 // (--set) of it saves nothing.
 void TestSavePolicy::fileRewrittenWhileRead()
 {
-    const QByteArray whole("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nan old value longer than the new one\r\n");
+    const QByteArray whole(
+        "TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nan old value longer than the new one\r\n");
     folder = {{SettingsFileName, {whole, 0}}};
     const SettingsFile file(SettingsFileName);
     for (int *cut : {&rewrites, &pausedLooks}) {

@@ -133,8 +133,8 @@ void TestSettingsFileWindows::leftoverPutBackWhenTheFileIsMissing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(SettingsFileName);
-    for (const auto &[name, bytes, age] : {std::tuple{"0000000000000001", DesignedBytes, 1},
-                                           std::tuple{"0000000000000002", Old, 2}}) {
+    for (const auto &[name, bytes, age] :
+         {std::tuple{"0000000000000001", DesignedBytes, 1}, std::tuple{"0000000000000002", Old, 2}}) {
         const QString leftover = dir.filePath(QStringLiteral(".zunkel.cfg.zunkel-config-") + name);
         writeBytes(leftover, bytes);
         const HANDLE file = hold(leftover, FILE_WRITE_ATTRIBUTES, 0);
