@@ -149,15 +149,24 @@ struct Options {
     bool parsed = false;
 };
 
+// The bidirectional format characters (U+202E and its kin), which would let
+// a crafted value reorder what a terminal shows around it.
+bool isBidirectionalFormat(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 // Control characters, such as a newline in a refused value, are shown as
-// escapes: a message is one line, which scripts can rely on.
+// escapes: a message is one line, which scripts can rely on, and shows what
+// it holds in the order it holds it.
 QString oneLine(const QString &text)
 {
     QString shown;
     for (const QChar c : text) {
         const QChar::Category category = c.category();
         if (category != QChar::Other_Control && category != QChar::Separator_Line &&
-            category != QChar::Separator_Paragraph)
+            category != QChar::Separator_Paragraph && !isBidirectionalFormat(c.unicode()))
             shown += c;
         else if (c == u'\n')
             shown += u"\\n";
@@ -306,20 +315,23 @@ int setSettings(const QStringList &assignments, const SettingsFile &file)
         changes.push_back({flagKey->field, *flag, {}});
     }
 
-    ReadOutcome read = readOrRefuse(file);
-    if (!read.settings)
-        return read.status;
-    GameSettings &settings = *read.settings;
-    for (const Change &change : changes) {
-        if (change.field)
-            settings.*change.field = flagText(change.flag);
-        else
-            applyChosenLabel(change.label, settings);
-    }
-    if (const std::optional<SettingsError> error = file.write(settings))
-        return refuseFile(CommandLine::tr("cannot save %1: %2").arg(failedPath(file, *error), error->reason),
-                          *error);
-    return 0;
+    // Held from its read to its save: another --set at the same time changes
+    // the file before this one reads it, or after this one has saved.
+    const std::optional<SettingsFile::ChangeFailure> failure = file.change([&](GameSettings &settings) {
+        for (const Change &change : changes) {
+            if (change.field)
+                settings.*change.field = flagText(change.flag);
+            else
+                applyChosenLabel(change.label, settings);
+        }
+    });
+    if (!failure)
+        return 0;
+    const SettingsError &error = failure->error;
+    const QString problem = failure->part == SettingsFile::ChangeFailure::Part::Read
+                                ? CommandLine::tr("cannot read %1: %2")
+                                : CommandLine::tr("cannot save %1: %2");
+    return refuseFile(problem.arg(failedPath(file, error), error.reason), error);
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 // system, each with no policy of its own: the order of the steps, the waits
 // and retries, and which refusals lead to writing in place are decided once,
 // by SettingsFile. Each system has its own implementation, chosen by the
-// build (file_system_posix.cpp, file_system_windows.cpp).
+// build (file_system_linux.cpp, file_system_windows.cpp).
 //
 // Each step that needs an earlier one takes what that step gave: a file is
 // written only once opened, opened only once found.
@@ -70,6 +70,23 @@ struct Leftover {
     // A regular file that the running user owns: only such files can be the
     // tool's own.
     bool ours = false;
+    // When it was last written, comparable with the others beside it.
+    qint64 written = 0;
+};
+
+// Held while one change of the settings (read, changed, saved) runs, so that
+// another change of the same file waits for it.
+struct Held {
+    virtual ~Held() = default;
+};
+
+// What tells one content of an opened file from the next: its size and when
+// it last changed, as the system counts time.
+struct State {
+    qint64 size = 0;
+    qint64 changed = 0;
+
+    friend bool operator==(const State &, const State &) = default;
 };
 
 // The folder that holds the running executable, or empty when it cannot be found.
@@ -93,7 +110,7 @@ enum class Lock { Shared, Exclusive };
 Outcome tryLock(Opened &file, Lock lock);
 // At most `limit` bytes from `at`.
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes);
-Outcome sizeOf(Opened &file, qint64 &size);
+Outcome stateOf(Opened &file, State &state);
 // Room for `size` bytes, without changing the file's size.
 Outcome reserve(Opened &file, qint64 size);
 Outcome truncate(Opened &file, qint64 size);
@@ -122,7 +139,15 @@ Outcome replace(const Found &found, Opened *old, NewFile &made);
 std::vector<Path> namesBeside(const Found &found);
 // Busy while another program, or a running save, holds it.
 Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &leftover);
+Outcome readAt(Leftover &file, qint64 at, qsizetype limit, QByteArray &bytes);
+// Gives it the found file's name, durably, unless something has that name now.
+Outcome putBack(const Found &found, Leftover &leftover);
 void remove(Leftover &leftover);
+
+// Holds the found file for one change. Busy while another change holds it,
+// or when the found file is no longer under its name; Unsupported where the
+// system cannot hold it.
+Outcome hold(const Found &found, std::unique_ptr<Held> &held);
 
 // The tool's own names for the new files of saves of one settings file, which
 // no player or other program would choose: a dot, the file's name,

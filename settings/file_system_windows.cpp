@@ -3,10 +3,12 @@
 #include "file_system.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -99,7 +101,9 @@ Path systemPath(const Path &path)
 struct WindowsFound : Found {
     Path folder;
     // Opened for nothing but its attributes: later steps reopen this very file.
-    Handle handle;
+    // Let go of while a file is renamed over it where the system cannot
+    // replace a file that is open.
+    mutable Handle handle;
     DWORD attributes = 0;
     DWORD links = 0;
 
@@ -153,6 +157,20 @@ struct WindowsLeftover : Leftover {
     Handle handle;
 };
 
+struct WindowsHeld : Held {
+    HANDLE mutex = nullptr;
+
+    ~WindowsHeld() override
+    {
+        if (!mutex)
+            return;
+        ::ReleaseMutex(mutex);
+        ::CloseHandle(mutex);
+    }
+};
+
+qint64 timeOf(const FILETIME &time) { return qint64(time.dwHighDateTime) << 32 | time.dwLowDateTime; }
+
 const WindowsFound &windows(const Found &found) { return static_cast<const WindowsFound &>(found); }
 HANDLE handleOf(Opened &file) { return static_cast<WindowsOpened &>(file).handle.get(); }
 HANDLE handleOf(NewFile &file) { return static_cast<WindowsNewFile &>(file).handle.get(); }
@@ -166,6 +184,20 @@ Outcome writeAt(HANDLE file, QByteArrayView bytes, qint64 at, qsizetype &written
     if (!::WriteFile(file, bytes.data(), DWORD(qMin<qsizetype>(bytes.size(), 1 << 30)), &done, &position))
         return lastFailure();
     written = done;
+    return {};
+}
+
+Outcome readAt(HANDLE file, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(qMin<qsizetype>(limit, 1 << 20));
+    OVERLAPPED position{};
+    position.Offset = DWORD(at);
+    position.OffsetHigh = DWORD(at >> 32);
+    DWORD got = 0;
+    if (!::ReadFile(file, bytes.data(), DWORD(bytes.size()), &got, &position) &&
+        ::GetLastError() != ERROR_HANDLE_EOF)
+        return lastFailure();
+    bytes.truncate(got);
     return {};
 }
 
@@ -305,24 +337,17 @@ Outcome tryLock(Opened &file, Lock lock)
 
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(qMin<qsizetype>(limit, 1 << 20));
-    OVERLAPPED position{};
-    position.Offset = DWORD(at);
-    position.OffsetHigh = DWORD(at >> 32);
-    DWORD got = 0;
-    if (!::ReadFile(handleOf(file), bytes.data(), DWORD(bytes.size()), &got, &position) &&
-        ::GetLastError() != ERROR_HANDLE_EOF)
-        return lastFailure();
-    bytes.truncate(got);
-    return {};
+    return readAt(handleOf(file), at, limit, bytes);
 }
 
-Outcome sizeOf(Opened &file, qint64 &size)
+Outcome stateOf(Opened &file, State &state)
 {
     LARGE_INTEGER bytes{};
-    if (!::GetFileSizeEx(handleOf(file), &bytes))
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileSizeEx(handleOf(file), &bytes) ||
+        !::GetFileInformationByHandleEx(handleOf(file), FileBasicInfo, &basic, sizeof basic))
         return lastFailure();
-    size = bytes.QuadPart;
+    state = {bytes.QuadPart, basic.ChangeTime.QuadPart};
     return {};
 }
 
@@ -356,8 +381,9 @@ Outcome makeNew(const Found &found, const Path &name, bool, std::unique_ptr<NewF
 {
     auto result = std::make_unique<WindowsNewFile>();
     result->path = windows(found).folder / name;
-    result->handle = Handle(::CreateFileW(result->path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    result->handle =
+        Handle(::CreateFileW(result->path.c_str(), GENERIC_WRITE | DELETE | READ_CONTROL | WRITE_DAC, 0,
+                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!result->handle.valid()) {
         const DWORD error = ::GetLastError();
         result->placed = true; // nothing to take away
@@ -369,57 +395,191 @@ Outcome makeNew(const Found &found, const Path &name, bool, std::unique_ptr<NewF
     return {};
 }
 
-// ReplaceFileW gives the new file the old one's ACL, attributes and streams.
-Outcome copyIdentity(Opened &, NewFile &) { return {}; }
+namespace
+{
 
+// What the system answers when the new file cannot be given something of the
+// old one's: the saving user may not, or this file system cannot.
+bool cannotKeep(DWORD error)
+{
+    return error == ERROR_ACCESS_DENIED || error == ERROR_PRIVILEGE_NOT_HELD ||
+           error == ERROR_INVALID_OWNER || error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
+           error == ERROR_INVALID_PARAMETER;
+}
+
+Outcome failKeeping(DWORD error) { return fail(error, cannotKeep(error) ? Result::Refused : Result::Failed); }
+
+// Streams besides the content (a download's mark of origin, another
+// program's data), which a new file would not have.
+bool hasNamedStreams(HANDLE file)
+{
+    std::vector<char> buffer(64 * 1024);
+    // Where the system or the file system cannot list them (Wine, FAT), there are none.
+    if (!::GetFileInformationByHandleEx(file, FileStreamInfo, buffer.data(), DWORD(buffer.size())))
+        return false;
+    for (std::size_t at = 0;;) {
+        const auto *stream = reinterpret_cast<const FILE_STREAM_INFO *>(buffer.data() + at);
+        const std::wstring_view name(stream->StreamName, stream->StreamNameLength / sizeof(wchar_t));
+        if (name != L"::$DATA")
+            return true;
+        if (stream->NextEntryOffset == 0)
+            return false;
+        at += stream->NextEntryOffset;
+    }
+}
+
+// The same ACEs in the same order, or both none.
+bool sameAcl(PACL one, PACL other)
+{
+    ACL_SIZE_INFORMATION oneSize{}, otherSize{};
+    if (!one || !other)
+        return one == other;
+    return ::GetAclInformation(one, &oneSize, sizeof oneSize, AclSizeInformation) &&
+           ::GetAclInformation(other, &otherSize, sizeof otherSize, AclSizeInformation) &&
+           oneSize.AclBytesInUse == otherSize.AclBytesInUse &&
+           std::memcmp(one, other, oneSize.AclBytesInUse) == 0;
+}
+
+SECURITY_DESCRIPTOR_CONTROL controlOf(PSECURITY_DESCRIPTOR descriptor)
+{
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    ::GetSecurityDescriptorControl(descriptor, &control, &revision);
+    return control;
+}
+
+// The old file's DACL on the new one, where it differs (the new file has its
+// folder's, as the old one mostly has). Another owner than the saving user's
+// keeps the old file, written in place: only a privilege could give it, and
+// asking for the right to change owners when making the new file would fail
+// in folders that let users change files but not take them over.
+Outcome copySecurity(HANDLE from, HANDLE to)
+{
+    constexpr SECURITY_INFORMATION Asked = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    PSID owner = nullptr, made = nullptr;
+    PACL dacl = nullptr, given = nullptr;
+    PSECURITY_DESCRIPTOR old = nullptr, fresh = nullptr;
+    DWORD error = ::GetSecurityInfo(from, SE_FILE_OBJECT, Asked, &owner, nullptr, &dacl, nullptr, &old);
+    // A file system without security (FAT) has none to keep.
+    if (error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION)
+        return {};
+    if (error == ERROR_SUCCESS)
+        error = ::GetSecurityInfo(to, SE_FILE_OBJECT, Asked, &made, nullptr, &given, nullptr, &fresh);
+    if (error == ERROR_SUCCESS && owner && made && !::EqualSid(owner, made))
+        error = ERROR_INVALID_OWNER;
+    const SECURITY_DESCRIPTOR_CONTROL protection = SE_DACL_PROTECTED;
+    if (error == ERROR_SUCCESS &&
+        (!sameAcl(dacl, given) || (controlOf(old) & protection) != (controlOf(fresh) & protection))) {
+        // Inherited from the folder as the old one's was, or protected as it was.
+        const SECURITY_INFORMATION what =
+            DACL_SECURITY_INFORMATION | (controlOf(old) & protection ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                                     : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        error = ::SetSecurityInfo(to, SE_FILE_OBJECT, what, nullptr, nullptr, dacl, nullptr);
+    }
+    ::LocalFree(old);
+    ::LocalFree(fresh);
+    return error == ERROR_SUCCESS ? Outcome{} : failKeeping(error);
+}
+
+// Whether a failed rename over the file met a program that holds it open
+// (worth another try) or a file that this user may not delete (its ACL).
+Outcome renameFailure(const Path &target, DWORD error)
+{
+    if (error == ERROR_ACCESS_DENIED) {
+        const Handle deletable(::CreateFileW(target.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING,
+                                             FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                             nullptr));
+        const DWORD probed = deletable.valid() ? ERROR_SUCCESS : ::GetLastError();
+        return fail(error, probed == ERROR_ACCESS_DENIED ? Result::Refused : Result::Busy);
+    }
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return fail(error, Result::Busy);
+    return fail(error);
+}
+
+// FileRenameInfoEx, which the headers of the compilers used know by another
+// layout only: its flags stand where FILE_RENAME_INFO has ReplaceIfExists.
+constexpr auto FileRenameInfoExClass = FILE_INFO_BY_HANDLE_CLASS(22);
+constexpr DWORD RenameReplaceIfExists = 0x1;
+constexpr DWORD RenamePosixSemantics = 0x2;
+
+// Renames the file held by `handle` to `to`, through that handle, so that no
+// one takes it on the way; `flags` of FileRenameInfoEx, or with `classic`
+// FileRenameInfo's ReplaceIfExists (the rename of MoveFileExW).
+bool renameHeld(HANDLE handle, const Path &to, DWORD flags, bool classic)
+{
+    const std::wstring &name = to.native();
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+    auto *rename = reinterpret_cast<FILE_RENAME_INFO *>(buffer.data());
+    std::memcpy(buffer.data(), &flags, sizeof flags);
+    rename->FileNameLength = DWORD(name.size() * sizeof(wchar_t));
+    std::copy(name.begin(), name.end(), rename->FileName);
+    return ::SetFileInformationByHandle(handle, classic ? FileRenameInfo : FileRenameInfoExClass, rename,
+                                        DWORD(buffer.size()));
+}
+
+} // namespace
+
+// The old file's DACL, attributes and creation time, as Windows' own replace
+// gave them. What a new file cannot be given so (another owner, named
+// streams, compression, encryption) keeps the old file, written in place.
+Outcome copyIdentity(Opened &old, NewFile &made)
+{
+    const HANDLE from = handleOf(old), to = handleOf(made);
+    FILE_BASIC_INFO basic{}, fresh{};
+    if (!::GetFileInformationByHandleEx(from, FileBasicInfo, &basic, sizeof basic) ||
+        !::GetFileInformationByHandleEx(to, FileBasicInfo, &fresh, sizeof fresh))
+        return lastFailure();
+    constexpr DWORD Inherent =
+        FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED | FILE_ATTRIBUTE_SPARSE_FILE;
+    if ((basic.FileAttributes & Inherent) != (fresh.FileAttributes & Inherent) || hasNamedStreams(from))
+        return {Result::Refused, {}};
+    if (Outcome outcome = copySecurity(from, to); !outcome.done())
+        return outcome;
+    constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    FILE_BASIC_INFO given{};
+    given.CreationTime = basic.CreationTime;
+    given.FileAttributes = basic.FileAttributes & Kept ? basic.FileAttributes & Kept : FILE_ATTRIBUTE_NORMAL;
+    if (!::SetFileInformationByHandle(to, FileBasicInfo, &given, sizeof given))
+        return failKeeping(::GetLastError());
+    return {};
+}
+
+// One rename over the old file, so that its name never lacks a file: where
+// the system can (Windows 10 1809 and later, on NTFS), while the old file
+// stays held; elsewhere (older systems, FAT and exFAT, Wine) a file that is
+// open cannot be replaced, so the tool lets go of it for that rename and
+// opens it again should the rename fail.
 Outcome replace(const Found &found, Opened *old, NewFile &made)
 {
     auto &file = static_cast<WindowsNewFile &>(made);
-    const Path target = windows(found).path();
-    if (!old) {
-        // Renamed through its own handle: it stays held until it is in place.
-        const std::wstring &to = target.native();
-        std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + to.size() * sizeof(wchar_t));
-        auto *rename = reinterpret_cast<FILE_RENAME_INFO *>(buffer.data());
-        rename->ReplaceIfExists = TRUE;
-        rename->FileNameLength = DWORD(to.size() * sizeof(wchar_t));
-        std::copy(to.begin(), to.end(), rename->FileName);
-        if (!::SetFileInformationByHandle(file.handle.get(), FileRenameInfo, rename, DWORD(buffer.size())))
-            return lastFailure();
-        file.placed = true;
-        ::FlushFileBuffers(file.handle.get());
-        return {};
+    const WindowsFound &target = windows(found);
+    const Path path = target.path();
+    bool renamed = renameHeld(file.handle.get(), path, RenameReplaceIfExists | RenamePosixSemantics, false);
+    DWORD error = renamed ? ERROR_SUCCESS : ::GetLastError();
+    if (error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION) {
+        auto *held = static_cast<WindowsOpened *>(old);
+        if (held) {
+            // Its lock goes with it; a save in place takes it again.
+            held->locked = false;
+            held->handle.close();
+        }
+        target.handle.close();
+        renamed = renameHeld(file.handle.get(), path, TRUE, true);
+        error = renamed ? ERROR_SUCCESS : ::GetLastError();
+        if (!renamed) {
+            target.handle = openExisting(path, FILE_READ_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
+            if (held)
+                held->handle = openExisting(path, GENERIC_READ | GENERIC_WRITE);
+        }
     }
-    // ReplaceFileW opens the new file sharing nothing, so the tool lets go of
-    // it for that call alone. The old file stays held by `old` throughout, and
-    // so does its backup, under a name of the tool's own, which a failure
-    // midway puts back.
-    file.handle.close();
-    const Path backup = windows(found).folder / TemporaryNames(found.name).next();
-    const bool replaced =
-        ::ReplaceFileW(target.c_str(), file.path.c_str(), backup.c_str(), 0, nullptr, nullptr);
-    const DWORD error = ::GetLastError();
-    if (replaced) {
-        file.placed = true;
-        // Gone once the tool's own handles on it are closed.
-        ::DeleteFileW(backup.c_str());
-        return {};
-    }
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-        ::MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-    file.handle = holdExclusively(file.path, 0);
-    switch (error) {
-    // Another program holds the old file without sharing its deletion.
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return fail(error, Result::Busy);
-    // The old file may not be deleted (its ACL), or not be moved aside.
-    case ERROR_ACCESS_DENIED:
-    case ERROR_UNABLE_TO_REMOVE_REPLACED:
-        return fail(error, Result::Refused);
-    default:
-        return fail(error);
-    }
+    if (!renamed)
+        return renameFailure(path, error);
+    file.placed = true;
+    // As MOVEFILE_WRITE_THROUGH does: the rename is on the disk when the save ends.
+    ::FlushFileBuffers(file.handle.get());
+    return {};
 }
 
 std::vector<Path> namesBeside(const Found &found)
@@ -443,7 +603,7 @@ std::vector<Path> namesBeside(const Found &found)
 Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &leftover)
 {
     auto result = std::make_unique<WindowsLeftover>();
-    result->handle = holdExclusively(windows(found).folder / name, READ_CONTROL | FILE_READ_ATTRIBUTES);
+    result->handle = holdExclusively(windows(found).folder / name, GENERIC_READ);
     if (!result->handle.valid()) {
         const DWORD error = ::GetLastError();
         return fail(error, error == ERROR_SHARING_VIOLATION ? Result::Busy : Result::Failed);
@@ -452,10 +612,50 @@ Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &le
     result->ours = ::GetFileInformationByHandle(result->handle.get(), &info) &&
                    !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
                    ownedByUser(result->handle.get());
+    result->written = timeOf(info.ftLastWriteTime);
     leftover = std::move(result);
     return {};
 }
 
+Outcome readAt(Leftover &file, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    return readAt(static_cast<WindowsLeftover &>(file).handle.get(), at, limit, bytes);
+}
+
+Outcome putBack(const Found &found, Leftover &leftover)
+{
+    const HANDLE held = static_cast<WindowsLeftover &>(leftover).handle.get();
+    return renameHeld(held, windows(found).path(), FALSE, true) ? Outcome{} : lastFailure();
+}
+
 void remove(Leftover &leftover) { dispose(static_cast<WindowsLeftover &>(leftover).handle); }
+
+// A mutex named for the file's path, a kernel object and not a file: the
+// settings file itself stays free to be renamed over in one step where the
+// system cannot replace a file that is open. Its name folds the path's case,
+// as the file systems do, near enough.
+Outcome hold(const Found &found, std::unique_ptr<Held> &held)
+{
+    const QString path = QString::fromStdWString(windows(found).path().native()).toLower();
+    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+    const std::wstring name = L"Local\\zunkel-config-" + QString::fromLatin1(digest.left(32)).toStdWString();
+    auto result = std::make_unique<WindowsHeld>();
+    result->mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!result->mutex)
+        return fail(::GetLastError(), Result::Unsupported);
+    // Abandoned: the change that held it was killed, and left the file whole.
+    switch (::WaitForSingleObject(result->mutex, 0)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED:
+        held = std::move(result);
+        return {};
+    case WAIT_TIMEOUT:
+        ::CloseHandle(std::exchange(result->mutex, nullptr));
+        return {Result::Busy, {}};
+    default:
+        ::CloseHandle(std::exchange(result->mutex, nullptr));
+        return fail(::GetLastError(), Result::Unsupported);
+    }
+}
 
 } // namespace FileSystem

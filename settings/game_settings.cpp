@@ -32,7 +32,7 @@ class FieldReader
             readQuoted(value);
         else
             readUnquoted(value);
-        if (fieldEnd_ - start > MaxFieldBytes)
+        if (value.size() > MaxFieldBytes || fieldEnd_ - start > MaxFieldBytes + MaxFieldPadding)
             return Status::TooLong;
         if (unclosed_)
             return Status::Unclosed;
@@ -211,10 +211,11 @@ std::optional<QByteArray> serializeSettings(const GameSettings &settings)
     // A first value that begins like a byte-order mark (its file began with a
     // UTF-8 mark and then another), or a quoted first value whose NUL bytes
     // make its first line look like two-byte text (its file had a blank before
-    // the quote), would be lost to the reader or refused by it: a mark of the
-    // file's own keeps it. Such a value is never "TRUE", so the game reads the
-    // flag as it did.
+    // the quote), would be lost to this reader or refused by it. A blank
+    // before it keeps it for both readers: each skips leading blanks, and
+    // the file then starts with no mark and its first line with two bytes
+    // that are not NUL. A mark would not do: the game reads it as text.
     if (startsWithMark(out) || isUnmarkedUtf16(out))
-        out.prepend(ByteOrderMark.data(), ByteOrderMark.size());
+        out.prepend(' ');
     return out;
 }

@@ -32,17 +32,21 @@ inline constexpr QByteArrayView FlagFalse = "FALSE";
 bool isFlagSet(QByteArrayView text);
 QByteArray flagText(bool set);
 
-// A field whose text spans more than this is treated as a broken file rather
-// than read into memory without bound.
+// A value longer than this is treated as a broken file rather than read into
+// memory without bound.
 inline constexpr qsizetype MaxFieldBytes = 1024 * 1024;
+// What a field may hold besides its value: its quotes and a few blanks
+// around them. A field that spans more is refused as too long as well.
+inline constexpr qsizetype MaxFieldPadding = 16;
 
 // An editor may put a UTF-8 byte-order mark first; it is no part of the values.
 inline constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
 
-// A mark and seven fields that each span at most MaxFieldBytes plus a
-// two-byte line end always fit; reading more could only find a field that is
-// too long anyway.
-inline constexpr qsizetype MaxSettingsTextBytes = ByteOrderMark.size() + 7 * (MaxFieldBytes + 2);
+// A mark and seven fields of the greatest span, each with a two-byte line
+// end, always fit; reading more could only find a field that is too long
+// anyway.
+inline constexpr qsizetype MaxSettingsTextBytes =
+    ByteOrderMark.size() + 7 * (MaxFieldBytes + MaxFieldPadding + 2);
 
 // Why a read or write failed, in words for the player.
 struct SettingsError {

@@ -5,6 +5,7 @@
 #include "game_settings.h"
 
 #include <filesystem>
+#include <functional>
 
 // The game's settings file on disk, named as the system names it (the bytes
 // of its path on Linux, UTF-16 on Windows), so that a folder whose name is not
@@ -47,6 +48,18 @@ class SettingsFile
     // the settings file is changed; the only ones removed are the tool's own
     // temporaries, left behind by a save that was killed.
     std::optional<SettingsError> write(const GameSettings &settings) const;
+
+    // Which part of a change failed, and why.
+    struct ChangeFailure {
+        enum class Part { Read, Save } part;
+        SettingsError error;
+    };
+
+    // Reads the file, lets `edit` change the values and saves them as write()
+    // does, holding the file throughout: another change of the same file
+    // waits for this one, for a second at most, and then starts from its
+    // result, so that both land (or the second fails, saying why).
+    std::optional<ChangeFailure> change(const std::function<void(GameSettings &)> &edit) const;
 
   private:
     SettingsFile() = default;

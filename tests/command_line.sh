@@ -34,11 +34,12 @@ for version_option in --version -V; do
      $out != *"folder Qt"* ]] || fail "$version_option: $status '$out'"
 done
 
-# A quoted value holding a line end stays on its KEY=VALUE line.
-printf 'FALSE\r\n"12\r\n80"\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n0\r\n' >"$dir/zunkel.cfg"
+# A quoted value holding a line end stays on its KEY=VALUE line, and one
+# holding a right-to-left override cannot reorder what the terminal shows.
+printf 'FALSE\r\n"12\r\n80"\r\n\xe2\x80\xae027\r\nTRUE\r\nFALSE\r\nTRUE\r\n0\r\n' >"$dir/zunkel.cfg"
 run "$dir/zunkel-config" --print
-[[ $status == 0 && $(wc -l <"$dir/out") == 5 && $out == *'resolution=12\r\n80x720'$'\n'* ]] ||
-  fail "--print with a line end in a value: $status '$out' '$err'"
+[[ $status == 0 && $(wc -l <"$dir/out") == 5 && $out == *'resolution=12\r\n80x\u202e027'$'\n'* ]] ||
+  fail "--print with a line end and an override in values: $status '$out' '$err'"
 # A width the tool does not offer shows as stored; only exactly TRUE is on.
 printf 'true\r\n1280\r\n720\r\nTRUE\r\nFALSE\r\nTRUE\r\n"kept, as read"\r\n' >"$dir/zunkel.cfg"
 run "$dir/zunkel-config" --print

@@ -12,7 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QSemaphore>
+#include <QThread>
+
 #include <csignal>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -89,6 +93,9 @@ class TestGameSettings : public QObject
     void hardLinksStayOneFile();
     void anotherUsersLinksAndLeftoversAreTheirs();
     void fuseFatSavesInPlace();
+    void mountsAndAppendOnlyFoldersSavedInPlace();
+    void leftoverPutBackWhenTheFileIsMissing();
+    void changesTakeTurnsAndLocksAreWaitedForASecond();
     void failedWriteKeepsOldFile();
     void fullDiskKeepsOldFile();
 };
@@ -175,9 +182,12 @@ void TestGameSettings::parseFailures()
     QVERIFY(!result.settings);
     QCOMPARE(result.error.reason, reason);
 
-    // The limit is the field's size, not more: 1 MiB itself is read.
-    const QByteArray atLimit = "1\n2\n3\n4\n5\n6\n" + QByteArray(MaxFieldBytes, 'x');
-    QVERIFY(parseSettings(atLimit).settings);
+    // The limit is the value's size, not more: 1 MiB itself is read, quoted
+    // as well as bare.
+    for (const QByteArray &quote : {QByteArray(), QByteArray("\"")}) {
+        const QByteArray atLimit = "1\n2\n3\n4\n5\n6\n" + quote + QByteArray(MaxFieldBytes, 'x') + quote;
+        QVERIFY(parseSettings(atLimit).settings);
+    }
 }
 
 void TestGameSettings::flagsAreExactUpperCase()
@@ -232,18 +242,23 @@ void TestGameSettings::byteOrderMarkOnlyAtTheStart()
     GameSettings settings = designedExample();
     settings.Fullscreen = bom + "T\"RUE"; // read from a file that began with two marks
     settings.Extra = bom + "x";
+    // The game reads bytes: a blank keeps the value from being taken for a
+    // mark, which the game would read as text.
     const std::optional<QByteArray> bytes = serializeSettings(settings);
     QVERIFY(bytes);
-    QVERIFY(bytes->startsWith(bom + bom + "T\"RUE\r\n"));
+    QVERIFY(bytes->startsWith(" " + bom + "T\"RUE\r\n"));
     QVERIFY(bytes->endsWith("\r\n" + bom + "x\r\n"));
     QCOMPARE(*parseSettings(*bytes).settings, settings);
     QCOMPARE(serializeSettings(*parseSettings(*bytes).settings), bytes);
 
-    // A first value that begins like a UTF-16 mark is no UTF-16 file.
-    settings.Fullscreen = "\xFF\xFEx";
-    const std::optional<QByteArray> marked = serializeSettings(settings);
-    QVERIFY(marked && marked->startsWith(bom));
-    QCOMPARE(*parseSettings(*marked).settings, settings);
+    // A first value that begins like a UTF-16 mark is no UTF-16 file, nor is
+    // one whose NUL bytes make the first line look like two-byte text.
+    for (const QByteArray &first : {QByteArray("\xFF\xFEx"), QByteArray("\0A\0\nB", 5)}) {
+        settings.Fullscreen = first;
+        const std::optional<QByteArray> marked = serializeSettings(settings);
+        QVERIFY(marked && marked->startsWith(' ') && !marked->contains(bom + first));
+        QCOMPARE(*parseSettings(*marked).settings, settings);
+    }
 }
 
 void TestGameSettings::roundTripOfRandomInput()
@@ -575,6 +590,135 @@ void TestGameSettings::fuseFatSavesInPlace()
         QCOMPARE(*readFile(path).settings, settings);
     }
     QCOMPARE(QDir(mounted).entryList(QDir::Files | QDir::Hidden), QStringList{SettingsFileName});
+}
+
+// Where a new file cannot be renamed over the old one (a file bound in by a
+// container: EBUSY), cannot be made (a folder mounted read-only around a file
+// bound in writable: EROFS), or could be made but never taken away again (a
+// folder marked append-only), the file is written in place and nothing is
+// left beside it.
+void TestGameSettings::mountsAndAppendOnlyFoldersSavedInPlace()
+{
+    QTemporaryDir dir;
+    const QString game = dir.filePath("game"), view = dir.filePath("view"),
+                  outside = dir.filePath("outside.cfg");
+    QVERIFY(QDir(dir.path()).mkdir("game") && QDir(dir.path()).mkdir("view"));
+    const QString path = game + "/zunkel.cfg";
+    writeBytes(path, "TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nold\r\n");
+    writeBytes(outside, fileBytes(path));
+    const auto bind = [](const QString &from, const QString &to, unsigned long flags = 0) {
+        return mount(QFile::encodeName(from).constData(), QFile::encodeName(to).constData(), nullptr,
+                     MS_BIND | flags, nullptr) == 0;
+    };
+    if (!bind(outside, path))
+        QSKIP("bind mounts need root");
+    GameSettings settings = designedExample();
+    const std::optional<SettingsError> mountPoint = writeFile(path, settings);
+    const QByteArray boundIn = fileBytes(outside);
+    umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    QCOMPARE(mountPoint, std::nullopt);
+    QCOMPARE(boundIn, *serializeSettings(settings));
+
+    const QString seen = view + "/zunkel.cfg";
+    QVERIFY(bind(game, view) && bind(view, view, MS_REMOUNT | MS_RDONLY) && bind(outside, seen));
+    settings.Extra = "1";
+    const std::optional<SettingsError> readOnlyFolder = writeFile(seen, settings);
+    const QByteArray written = fileBytes(outside);
+    umount2(QFile::encodeName(seen).constData(), MNT_DETACH);
+    umount2(QFile::encodeName(view).constData(), MNT_DETACH);
+    QCOMPARE(readOnlyFolder, std::nullopt);
+    QCOMPARE(written, *serializeSettings(settings));
+
+    if (QProcess::execute("chattr", {"+a", game}) != 0)
+        QSKIP("this file system has no append-only folders");
+    settings.Extra = "2";
+    const std::optional<SettingsError> appendOnly = writeFile(path, settings);
+    QProcess::execute("chattr", {"-a", game});
+    QCOMPARE(appendOnly, std::nullopt);
+    QCOMPARE(fileBytes(path), *serializeSettings(settings));
+    QCOMPARE(QDir(game).entryList(QDir::Files | QDir::Hidden), QStringList{SettingsFileName});
+}
+
+// A save killed while the settings stood under one of the tool's names (as
+// Windows' two-step replace left them): the next start puts the oldest whole
+// one back, never a torn one, and the next save clears the rest.
+void TestGameSettings::leftoverPutBackWhenTheFileIsMissing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    const QByteArray old("TRUE\r\n800\r\n600\r\nFALSE\r\nTRUE\r\nTRUE\r\nold\r\n");
+    const QList<std::pair<QString, QByteArray>> leftovers{
+        {"0000000000000001", "FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\nnew\r\n"},
+        {"0000000000000002", old},
+        {"0000000000000003", "FALSE\r\n640\r\n480\r\nTRUE\r\nFALSE\r\nFALSE\r\nto"}};
+    for (qsizetype i = 0; i < leftovers.size(); ++i) {
+        const QString name = dir.filePath(".zunkel.cfg.zunkel-config-" + leftovers[i].first);
+        writeBytes(name, leftovers[i].second);
+        // The old file moved aside is the oldest; the torn one older still.
+        const timespec times[2]{{0, UTIME_OMIT}, {1000000 - 1000 * i, 0}};
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(name).constData(), times, 0), 0);
+    }
+    const ParseResult read = readFile(path);
+    QVERIFY2(read.settings, qPrintable(read.error.reason));
+    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(writeFile(path, designedExample()), std::nullopt);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{SettingsFileName});
+}
+
+// Changes (--set) hold the file from their read to their save: two at once
+// both land, one after the other. A change held longer than a second, or a
+// lock on a file saved in place, is left to its holder: the save fails
+// with the reason, and the file stays as it was.
+void TestGameSettings::changesTakeTurnsAndLocksAreWaitedForASecond()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    writeBytes(path, "FALSE\r\n0\r\n0\r\nTRUE\r\nFALSE\r\nFALSE\r\n0\r\n");
+    const SettingsFile file(path);
+    const auto count = [&](QByteArray GameSettings::*field) {
+        for (int i = 0; i < 40; ++i) {
+            const auto failure = file.change([&](GameSettings &settings) {
+                settings.*field = QByteArray::number((settings.*field).toInt() + 1);
+            });
+            QVERIFY2(!failure, failure ? qPrintable(failure->error.reason) : "");
+        }
+    };
+    QThread *other = QThread::create(count, &GameSettings::Width);
+    other->start();
+    count(&GameSettings::Height);
+    other->wait();
+    delete other;
+    QCOMPARE(readFile(path).settings->Width, QByteArray("40"));
+    QCOMPARE(readFile(path).settings->Height, QByteArray("40"));
+
+    const QByteArray before = fileBytes(path);
+    const QString reason = QStringLiteral("another program held the file for more than a second");
+    for (const int heldFor : {1500, 300}) {
+        QSemaphore holding;
+        QThread *holder = QThread::create([&] {
+            file.change([&](GameSettings &) {
+                holding.release();
+                QThread::msleep(heldFor);
+            });
+        });
+        holder->start();
+        holding.acquire();
+        const auto failure = file.change([](GameSettings &settings) { settings.Extra = "second"; });
+        holder->wait();
+        delete holder;
+        QCOMPARE(failure ? failure->error.reason : QString(), heldFor > 1000 ? reason : QString());
+        QCOMPARE(fileBytes(path) == before, heldFor > 1000);
+    }
+
+    // In place, for its second name, while another program locks it.
+    QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(dir.filePath("second")).constData()),
+             0);
+    const QByteArray inPlace = fileBytes(path);
+    QFile locked(path);
+    QVERIFY(locked.open(QIODevice::ReadOnly) && flock(locked.handle(), LOCK_EX) == 0);
+    const std::optional<SettingsError> error = writeFile(path, designedExample());
+    QCOMPARE(error ? error->reason : QString(), reason);
+    QCOMPARE(fileBytes(path), inPlace);
 }
 
 QTEST_GUILESS_MAIN(TestGameSettings)

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Zunkel configuration tool's authors
 // SPDX-License-Identifier: MIT
 // The settings file on Windows: read and saved in place of the old one with
-// the designed bytes, also in a folder of 250 characters; a file marked
-// read-only refused and kept; the tool's own left-overs cleared and nothing
-// else, not even a running save's new file; a file with a second name, or
+// the designed bytes and its attributes, also in a folder of 250 characters;
+// a file marked read-only refused and kept; the tool's own left-overs cleared
+// and nothing else, not even a running save's new file, and the oldest whole
+// one put back when the file is missing; a file with a second name, or
 // held by another program that shares writing but not deleting, rewritten in
 // place; one held without shared writing refused; a full disk and a link to
 // nothing refused with nothing left beside the file.
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
 #include <windows.h>
 
 namespace
@@ -50,6 +52,7 @@ class TestSettingsFileWindows : public QObject
     void readAndReplace();
     void readOnlyFileRefusedAndKept();
     void leftoversClearedAndNothingElse();
+    void leftoverPutBackWhenTheFileIsMissing();
     void secondNameRewrittenInPlace();
     void heldFileWrittenInPlaceOrRefused();
     void fullDiskLeavesNothing();
@@ -65,12 +68,14 @@ void TestSettingsFileWindows::readAndReplace()
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + u'/' + SettingsFileName;
     writeBytes(path, Old);
+    QVERIFY(SetFileAttributesW(wide(path), FILE_ATTRIBUTE_HIDDEN));
     const SettingsFile file(path);
     const ParseResult read = file.read();
     QVERIFY2(read.settings, qPrintable(read.error.reason));
     QCOMPARE(read.settings->Extra, QByteArray("kept, as read"));
     QCOMPARE(file.write(Designed), std::nullopt);
     QCOMPARE(fileBytes(path), DesignedBytes);
+    QVERIFY(attributesOf(path) & FILE_ATTRIBUTE_HIDDEN);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{SettingsFileName});
     QCOMPARE(file.displayPath(), QDir::toNativeSeparators(path));
@@ -120,6 +125,30 @@ void TestSettingsFileWindows::leftoversClearedAndNothingElse()
     QCOMPARE(left, expected);
     for (const QString &name : players)
         QCOMPARE(fileBytes(dir.filePath(name)), name.toUtf8());
+}
+
+// As Windows' two-step replace left them, killed between its steps: the old
+// file under one of the tool's names, the new one under another.
+void TestSettingsFileWindows::leftoverPutBackWhenTheFileIsMissing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(SettingsFileName);
+    for (const auto &[name, bytes, age] :
+         {std::tuple{"0000000000000001", DesignedBytes, 1}, std::tuple{"0000000000000002", Old, 2}}) {
+        const QString leftover = dir.filePath(QStringLiteral(".zunkel.cfg.zunkel-config-") + name);
+        writeBytes(leftover, bytes);
+        const HANDLE file = hold(leftover, FILE_WRITE_ATTRIBUTES, 0);
+        FILETIME written{};
+        GetSystemTimeAsFileTime(&written);
+        written.dwHighDateTime -= age;
+        QVERIFY(SetFileTime(file, nullptr, nullptr, &written));
+        CloseHandle(file);
+    }
+    const ParseResult read = SettingsFile(path).read();
+    QVERIFY2(read.settings, qPrintable(read.error.reason));
+    QCOMPARE(fileBytes(path), Old);
+    QCOMPARE(SettingsFile(path).write(Designed), std::nullopt);
+    QCOMPARE(entries(dir), QStringList{SettingsFileName});
 }
 
 void TestSettingsFileWindows::secondNameRewrittenInPlace()

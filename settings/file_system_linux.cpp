@@ -295,10 +295,29 @@ struct PosixLeftover : Leftover {
     Fd fd;
 };
 
+struct PosixHeld : Held {
+    Fd fd;
+};
+
+qint64 nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
+
 const Located &located(const Found &found) { return static_cast<const PosixFound &>(found).located; }
 int fdOf(Opened &file) { return static_cast<PosixOpened &>(file).fd.get(); }
 int fdOf(NewFile &file) { return static_cast<PosixNewFile &>(file).fd.get(); }
 QByteArray bytesOf(const Path &name) { return QByteArray::fromStdString(name.native()); }
+
+Outcome readAt(int fd, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(limit);
+    ssize_t got = 0;
+    do
+        got = ::pread(fd, bytes.data(), size_t(limit), at);
+    while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return fail(errno);
+    bytes.truncate(got);
+    return {};
+}
 
 Outcome writeAt(int fd, QByteArrayView bytes, qint64 at, qsizetype &written)
 {
@@ -392,24 +411,16 @@ Outcome tryLock(Opened &file, Lock lock)
 
 Outcome readAt(Opened &file, qint64 at, qsizetype limit, QByteArray &bytes)
 {
-    bytes.resize(limit);
-    ssize_t got = 0;
-    do
-        got = ::pread(fdOf(file), bytes.data(), size_t(limit), at);
-    while (got < 0 && errno == EINTR);
-    if (got < 0)
-        return fail(errno);
-    bytes.truncate(got);
-    return {};
+    return readAt(fdOf(file), at, limit, bytes);
 }
 
-Outcome sizeOf(Opened &file, qint64 &size)
+Outcome stateOf(Opened &file, State &state)
 {
     struct stat info {
     };
     if (::fstat(fdOf(file), &info) != 0)
         return fail(errno);
-    size = info.st_size;
+    state = {info.st_size, nanoseconds(info.st_ctim)};
     return {};
 }
 
@@ -447,12 +458,25 @@ Outcome makeNew(const Found &found, const Path &name, bool private_, std::unique
 {
     const int folder = located(found).folder.get();
     const QByteArray bytes = bytesOf(name);
+    // In a folder marked append-only (chattr +a) a new file could be made but
+    // never be renamed over the old one nor taken away again: none is made.
+    struct statx attributes {
+    };
+    if (::statx(folder, "", AT_EMPTY_PATH, 0, &attributes) == 0 &&
+        (attributes.stx_attributes & STATX_ATTR_APPEND))
+        return fail(EPERM, Result::Refused);
     // Made with what the system applies to new files (the umask or the
     // folder's default ACL) unless private.
     Fd fd(::openat(folder, bytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | OpenFlags,
                    private_ ? 0600 : 0666));
-    if (!fd.valid())
-        return errno == EEXIST ? fail(EEXIST, Result::Busy) : failRefusing(errno);
+    if (!fd.valid()) {
+        const int error = errno;
+        if (error == EEXIST)
+            return fail(EEXIST, Result::Busy);
+        // A folder mounted read-only around a file bound in writable (a
+        // container's or a sandbox's) refuses new files as well.
+        return error == EROFS ? fail(EROFS, Result::Refused) : failRefusing(error);
+    }
     // Where locks are not supported, no clearing takes it either. A lock that
     // another program took first (on a disk that ignores file modes anyone
     // may open it) is not waited for: the name is given up for another.
@@ -485,8 +509,10 @@ Outcome copyIdentity(Opened &old, NewFile &made)
 Outcome replace(const Found &found, Opened *, NewFile &made)
 {
     auto &file = static_cast<PosixNewFile &>(made);
+    // A settings file that is a mount point (bound in as a single file by a
+    // container or a sandbox) cannot be replaced: EBUSY.
     if (::renameat(file.folder, file.name.constData(), file.folder, located(found).name.constData()) != 0)
-        return failRefusing(errno);
+        return errno == EBUSY ? fail(EBUSY, Result::Refused) : failRefusing(errno);
     file.placed = true;
     syncFolder(file.folder, file.fd.get());
     return {};
@@ -519,6 +545,7 @@ Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &le
     if (!path.valid() || ::fstat(path.get(), &info) != 0)
         return fail(errno);
     result->ours = S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
+    result->written = nanoseconds(info.st_mtim);
     if (result->ours) {
         result->fd = reopen(path.get(), O_RDONLY);
         if (!result->fd.valid())
@@ -534,10 +561,57 @@ Outcome take(const Found &found, const Path &name, std::unique_ptr<Leftover> &le
     return {};
 }
 
+Outcome readAt(Leftover &file, qint64 at, qsizetype limit, QByteArray &bytes)
+{
+    return readAt(static_cast<PosixLeftover &>(file).fd.get(), at, limit, bytes);
+}
+
+Outcome putBack(const Found &found, Leftover &leftover)
+{
+    const auto &held = static_cast<PosixLeftover &>(leftover);
+    if (::renameat2(held.folder, held.name.constData(), held.folder, located(found).name.constData(),
+                    RENAME_NOREPLACE) != 0)
+        return fail(errno);
+    syncFolder(held.folder, held.fd.get());
+    return {};
+}
+
 void remove(Leftover &leftover)
 {
     const auto &held = static_cast<PosixLeftover &>(leftover);
     ::unlinkat(held.folder, held.name.constData(), 0);
+}
+
+// A record lock of the open file, far beyond any content: it keeps out other
+// changes of the tool's, not reads, nor the locks that saves in place and
+// reads take turns by (flock), nor a lock the game may take on its content.
+Outcome hold(const Found &found, std::unique_ptr<Held> &held)
+{
+    const Located &file = located(found);
+    if (!found.regular)
+        return {Result::Unsupported, {}};
+    auto result = std::make_unique<PosixHeld>();
+    // A write lock needs a file open for writing: one this user may not
+    // write is not held (its save fails anyway).
+    result->fd = reopen(file.path.get(), O_WRONLY);
+    if (!result->fd.valid())
+        return fail(errno, Result::Refused);
+    struct flock lock {
+    };
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = off_t(1) << 62;
+    lock.l_len = 1;
+    if (::fcntl(result->fd.get(), F_OFD_SETLK, &lock) != 0) {
+        const int error = errno;
+        return fail(error, error == EAGAIN || error == EACCES ? Result::Busy : Result::Unsupported);
+    }
+    // Replaced while the lock was waited for: the change that held it has
+    // put its own file in place, which is the one to hold.
+    if (!sameFile(file.folder.get(), file.name.constData(), result->fd.get()))
+        return fail(ENOENT, Result::Busy);
+    held = std::move(result);
+    return {};
 }
 
 } // namespace FileSystem
