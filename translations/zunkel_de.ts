@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Bitten Sie die Person, die das Spiel installiert hat, Ihnen das Ändern dieser Datei zu erlauben, oder kopieren Sie dieses Programm und zunkel.cfg in einen eigenen Ordner und starten Sie es von dort.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>ein anderes Programm hielt die Datei länger als eine Sekunde fest</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>die Datei änderte sich ständig, während sie gelesen wurde</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Pide a quien instaló el juego que te deje cambiar este archivo, o copia este programa y zunkel.cfg a una carpeta tuya y ejecútalo desde allí.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>otro programa retuvo el archivo durante más de un segundo</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>el archivo no dejó de cambiar mientras se leía</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Demandez à la personne qui a installé le jeu de vous laisser modifier ce fichier, ou copiez ce programme et zunkel.cfg dans un dossier qui vous appartient et démarrez le programme depuis ce dossier.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>un autre programme a gardé le fichier plus d’une seconde</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>le fichier n’a cessé de changer pendant sa lecture</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

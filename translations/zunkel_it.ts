@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Chiedi a chi ha installato il gioco di permetterti di modificare questo file, oppure copia questo programma e zunkel.cfg in una tua cartella e avvialo da lì.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>un altro programma ha tenuto il file per più di un secondo</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>il file ha continuato a cambiare durante la lettura</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>このファイルを変更できるようにしてもらうよう、ゲームをインストールした人に頼んでください。または、このプログラムと zunkel.cfg を自分のフォルダーにコピーし、そこから起動してください。</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>別のプログラムがファイルを 1 秒以上使用していました</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>読み込み中にファイルが変更され続けました</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>게임을 설치한 사람에게 이 파일을 바꿀 수 있게 해 달라고 하거나, 이 프로그램과 zunkel.cfg를 자신의 폴더에 복사한 뒤 그곳에서 실행하세요.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>다른 프로그램이 파일을 1초 넘게 사용하고 있었습니다</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>읽는 동안 파일이 계속 바뀌었습니다</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Poproś osobę, która zainstalowała grę, o pozwolenie na zmianę tego pliku albo skopiuj ten program i zunkel.cfg do własnego folderu i uruchom go stamtąd.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>inny program trzymał plik dłużej niż sekundę</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>plik ciągle się zmieniał podczas odczytu</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

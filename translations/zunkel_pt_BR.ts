@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Peça a quem instalou o jogo para deixar você alterar este arquivo, ou copie este programa e o zunkel.cfg para uma pasta sua e execute-o de lá.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>outro programa segurou o arquivo por mais de um segundo</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>o arquivo não parou de mudar enquanto era lido</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

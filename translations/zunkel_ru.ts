@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Попросите того, кто установил игру, разрешить вам изменять этот файл, или скопируйте эту программу и zunkel.cfg в свою папку и запустите её оттуда.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>другая программа удерживала файл дольше секунды</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>файл постоянно менялся во время чтения</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Oyunu kuran kişiden bu dosyayı değiştirmenize izin vermesini isteyin ya da bu programı ve zunkel.cfg dosyasını kendinize ait bir klasöre kopyalayıp oradan başlatın.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>başka bir program dosyayı bir saniyeden uzun süre tuttu</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>dosya okunurken sürekli değişti</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>Попросіть того, хто встановив гру, дозволити вам змінювати цей файл, або скопіюйте цю програму та zunkel.cfg у власну теку й запустіть її звідти.</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>інша програма утримувала файл понад секунду</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>файл постійно змінювався під час читання</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>请让安装游戏的人允许你修改此文件，或者把本程序和 zunkel.cfg 复制到你自己的文件夹中，再从那里启动。</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>另一个程序占用该文件超过一秒</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>读取时文件一直在变化</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>

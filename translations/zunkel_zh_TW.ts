@@ -153,6 +153,14 @@
         <source>Ask whoever installed the game to let you change this file, or copy this program and zunkel.cfg into a folder of your own and start it from there.</source>
         <translation>請安裝遊戲的人允許你修改這個檔案，或把本程式和 zunkel.cfg 複製到你自己的資料夾，再從那裡啟動。</translation>
     </message>
+    <message>
+        <source>another program held the file for more than a second</source>
+        <translation>另一個程式佔用該檔案超過一秒</translation>
+    </message>
+    <message>
+        <source>the file kept changing while it was read</source>
+        <translation>讀取時檔案一直在變動</translation>
+    </message>
 </context>
 <context>
     <name>frmConfig</name>
