@@ -76,8 +76,11 @@ QByteArray preferredPlatform()
     if (choiceNeedsX11(found))
         found.x11Answers = !qEnvironmentVariableIsEmpty("DISPLAY") && X11::answers(Bound);
     const QByteArray platform = preferredPlatform(found);
-    qCInfo(windowLog, "platform %s: Wayland compositor %s, X server %s",
-           platform.isEmpty() ? "Qt's own" : platform.constData(), name(found.wayland),
-           choiceNeedsX11(found) ? (found.x11Answers ? "answers" : "does not answer") : "not asked");
+    if (!found.chosen.isEmpty())
+        qCInfo(windowLog, "platform %s, as the player chose", found.chosen.constData());
+    else
+        qCInfo(windowLog, "platform %s: Wayland compositor %s, X server %s",
+               platform.isEmpty() ? "Qt's own" : platform.constData(), name(found.wayland),
+               choiceNeedsX11(found) ? (found.x11Answers ? "answers" : "does not answer") : "not asked");
     return platform;
 }
