@@ -7,6 +7,7 @@
 #include "mod_main.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -485,6 +486,13 @@ void TestSkinnedWindow::looksAsOnLinux()
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
             differing += shown.pixel(x, y) != linux.pixel(x, y);
+    if (differing) {
+        // Both pictures stay in the test's folder, to be looked at.
+        const QString name = QStringLiteral("looks-%1-%2.png").arg(language.isEmpty() ? "en" : language);
+        linux.save(name.arg("linux"));
+        shown.save(name.arg("windows"));
+        qWarning("the two windows are in %s", qPrintable(QDir::current().filePath(name.arg("*"))));
+    }
     QCOMPARE(differing, 0);
 }
 
