@@ -127,12 +127,22 @@ class Tool
     QString window;
 };
 
-// The window once the pointer is away from it and it has settled.
+// The window once the pointer is away from it and it has settled: drawn
+// (Wine's first start in a new prefix may show it black for seconds), and
+// the same in two looks in a row.
 QImage settledLook(const Tool &tool)
 {
     xdotool({"mousemove", "0", "0"});
-    QTest::qWait(300);
-    return tool.shown();
+    QImage last;
+    for (QDeadlineTimer deadline(15000); !deadline.hasExpired();) {
+        QTest::qWait(300);
+        const QImage now = tool.shown();
+        const bool drawn = !now.isNull() && now.pixel(now.width() / 2, now.height() / 2) != now.pixel(0, 0);
+        if (drawn && now == last)
+            return now;
+        last = now;
+    }
+    return last;
 }
 
 QRegion shapeOf(const QString &window)
