@@ -5,6 +5,7 @@
 #include "file_system.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -62,19 +63,44 @@ template <typename File> Outcome writeAll(File &file, QByteArrayView bytes, qint
     return {};
 }
 
+// A file is read a piece at a time, so that reading one of any size takes
+// little more memory than what a settings file may hold.
+constexpr qsizetype ReadPiece = 64 * 1024;
+
 // As much as a settings file may hold that can be read.
 template <typename File> Outcome readAll(File &file, QByteArray &text)
 {
-    text.clear();
+    text.truncate(0);
+    QByteArray part;
     while (text.size() < MaxSettingsTextBytes) {
-        QByteArray part;
-        if (Outcome outcome = readAt(file, text.size(), MaxSettingsTextBytes - text.size(), part);
-            !outcome.done())
+        const qsizetype limit = qMin(ReadPiece, MaxSettingsTextBytes - text.size());
+        if (Outcome outcome = readAt(file, text.size(), limit, part); !outcome.done())
             return outcome;
         if (part.isEmpty())
             break;
         text += part;
     }
+    return {};
+}
+
+// Whether the file reads as `text` again, as far as a settings file may
+// reach.
+Outcome readsAgainAs(Opened &file, QByteArrayView text, bool &same)
+{
+    QByteArray part;
+    qsizetype at = 0;
+    for (; at < MaxSettingsTextBytes; at += part.size()) {
+        const qsizetype limit = qMin(ReadPiece, MaxSettingsTextBytes - at);
+        if (Outcome outcome = readAt(file, at, limit, part); !outcome.done())
+            return outcome;
+        if (part.isEmpty())
+            break;
+        if (part.size() > text.size() - at || text.sliced(at, part.size()) != part) {
+            same = false;
+            return {};
+        }
+    }
+    same = at == text.size();
     return {};
 }
 
@@ -96,28 +122,33 @@ bool isWhole(const QByteArray &bytes)
 ParseResult readSettled(Opened &file)
 {
     constexpr qint64 StillFor = 300, SettleFor = 500;
-    std::optional<QByteArray> unsettled;
+    QByteArray text, unsettled; // the digest of a content read twice that is not whole
     QElapsedTimer still, settling;
     settling.start();
     for (bool first = true; first || !settling.hasExpired(SettleFor); first = false) {
         if (!first)
             QThread::msleep(10);
         State before, after;
-        QByteArray once, again;
+        bool same = false;
         Outcome outcome = stateOf(file, before);
+        if (outcome.done()) {
+            text.reserve(qMin(before.size, MaxSettingsTextBytes)); // room once, not grown piece by piece
+            outcome = readAll(file, text);
+        }
         if (outcome.done())
-            outcome = readAll(file, once);
-        if (outcome.done())
-            outcome = readAll(file, again);
+            outcome = readsAgainAs(file, text, same);
         if (outcome.done())
             outcome = stateOf(file, after);
         if (!outcome.done())
             return {std::nullopt, outcome.error};
-        if (before == after && once == again && once.size() == qMin(before.size, MaxSettingsTextBytes)) {
-            if (isWhole(once) || (unsettled == once && still.elapsed() >= StillFor))
-                return parseSettings(once);
-            if (unsettled != once) {
-                unsettled = once;
+        if (before == after && same && text.size() == qMin(before.size, MaxSettingsTextBytes)) {
+            if (isWhole(text))
+                return parseSettings(text);
+            const QByteArray digest = QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+            if (digest == unsettled && still.elapsed() >= StillFor)
+                return parseSettings(text);
+            if (digest != unsettled) {
+                unsettled = digest;
                 still.start();
             }
         }
