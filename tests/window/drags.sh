@@ -201,7 +201,9 @@ started_at=$SECONDS
 if [[ $setup == wine ]]; then
   start_tool "$dir" "$WINE"
 else
-  start_tool "$dir" env DISPLAY="${DISPLAY_FOR_TOOL:-$DISPLAY}"
+  # The tool says who moved the window at each press, which check reads.
+  start_tool "$dir" env DISPLAY="${DISPLAY_FOR_TOOL:-$DISPLAY}" QT_LOGGING_RULES=zunkel.window.info=true \
+    2> >(tee "$scratch/tool.log" >&2)
 fi
 
 # position: where the window is on this X server.
@@ -332,6 +334,13 @@ check() {
   for case in "${known[@]}"; do
     [[ $case == "$1" || $case == "$last_case" ]] && known_way=yes
   done
+  # sway's XWayland may begin the move the tool handed over only after the
+  # release, with no way to cancel it: the window stays, then follows the
+  # pointer until the next click. Any drag on a slow enough machine.
+  if [[ $setup == sway-xcb && $ok == no ]] && ((dx == 0 && dy == 0)) &&
+    grep "press of button" "$scratch/tool.log" | tail -n 1 | grep -q "moved by the window system"; then
+    known_way=yes
+  fi
   if [[ $ok == no && $known_way == yes ]]; then
     printf '  %-15s %-22s expected %4d,%-4d moved %4d,%-4d %s\n' "$setup" "$1" "$2" "$3" "$dx" "$dy" "no (known)"
     ((failed == 0)) || fail "$setup: a drag ended elsewhere"
