@@ -67,41 +67,44 @@ template <typename File> Outcome writeAll(File &file, QByteArrayView bytes, qint
 // little more memory than what a settings file may hold.
 constexpr qsizetype ReadPiece = 64 * 1024;
 
+// Hands `take` each piece of the file from its start, with where it starts,
+// as far as a settings file may reach or until `take` says no more.
+template <typename File, typename Take> Outcome readPieces(File &file, Take take)
+{
+    QByteArray part;
+    for (qsizetype at = 0; at < MaxSettingsTextBytes; at += part.size()) {
+        if (Outcome outcome = readAt(file, at, qMin(ReadPiece, MaxSettingsTextBytes - at), part);
+            !outcome.done())
+            return outcome;
+        if (part.isEmpty() || !take(at, part))
+            break;
+    }
+    return {};
+}
+
 // As much as a settings file may hold that can be read.
 template <typename File> Outcome readAll(File &file, QByteArray &text)
 {
     text.truncate(0);
-    QByteArray part;
-    while (text.size() < MaxSettingsTextBytes) {
-        const qsizetype limit = qMin(ReadPiece, MaxSettingsTextBytes - text.size());
-        if (Outcome outcome = readAt(file, text.size(), limit, part); !outcome.done())
-            return outcome;
-        if (part.isEmpty())
-            break;
+    return readPieces(file, [&](qsizetype, const QByteArray &part) {
         text += part;
-    }
-    return {};
+        return true;
+    });
 }
 
 // Whether the file reads as `text` again, as far as a settings file may
 // reach.
 Outcome readsAgainAs(Opened &file, QByteArrayView text, bool &same)
 {
-    QByteArray part;
-    qsizetype at = 0;
-    for (; at < MaxSettingsTextBytes; at += part.size()) {
-        const qsizetype limit = qMin(ReadPiece, MaxSettingsTextBytes - at);
-        if (Outcome outcome = readAt(file, at, limit, part); !outcome.done())
-            return outcome;
-        if (part.isEmpty())
-            break;
-        if (part.size() > text.size() - at || text.sliced(at, part.size()) != part) {
-            same = false;
-            return {};
-        }
-    }
-    same = at == text.size();
-    return {};
+    qsizetype read = 0;
+    same = true;
+    const Outcome outcome = readPieces(file, [&](qsizetype at, const QByteArray &part) {
+        same = part.size() <= text.size() - at && text.sliced(at, part.size()) == part;
+        read = at + part.size();
+        return same;
+    });
+    same = same && read == text.size();
+    return outcome;
 }
 
 // Seven values with a line end after the last, as every save writes them.
@@ -122,7 +125,8 @@ bool isWhole(const QByteArray &bytes)
 ParseResult readSettled(Opened &file)
 {
     constexpr qint64 StillFor = 300, SettleFor = 500;
-    QByteArray text, unsettled; // the digest of a content read twice that is not whole
+    QByteArray text;
+    QByteArray unsettled; // the digest of a content read alike twice that is not whole
     QElapsedTimer still, settling;
     settling.start();
     for (bool first = true; first || !settling.hasExpired(SettleFor); first = false) {

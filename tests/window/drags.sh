@@ -291,8 +291,7 @@ last_case=""
 # XWayland), the first motion may come before the request, and is lost
 # whatever the tool does. That loss alone is allowed, in a third of the
 # drags at most: a tool that asked late would lose it in every one.
-first_step_late=no first_step="" late=0 drags=0
-[[ $setup == sway* ]] && first_step_late=yes
+first_step="" late=0 drags=0
 # Under mutter only the left button moves the window: mutter never ends a
 # move begun by another.
 still_by=()
@@ -310,6 +309,8 @@ if [[ $setup == sway-xwayland ]] && pgrep -g "${pids[0]}" -x Xwayland >/dev/null
   fail "the tool started sway's XWayland"
 fi
 failed=0
+# within_a_pixel DX DY EXPECTED_DX EXPECTED_DY
+within_a_pixel() { (($1 >= $3 - 1 && $1 <= $3 + 1 && $2 >= $4 - 1 && $2 <= $4 + 1)); }
 # check CASE EXPECTED_DX EXPECTED_DY [SLACK_X SLACK_Y]: the window moved as
 # expected since the last check, within a pixel (or within the slack, from 0).
 check() {
@@ -320,11 +321,10 @@ check() {
   if [[ -n ${4:-} ]]; then
     ((dx >= 0 && dx <= $4 && dy >= 0 && dy <= $5)) || ok=no
   else
-    ((dx >= $2 - 1 && dx <= $2 + 1 && dy >= $3 - 1 && dy <= $3 + 1)) || ok=no
+    within_a_pixel "$dx" "$dy" "$2" "$3" || ok=no
   fi
-  if [[ $ok == no && $first_step_late == yes && -n $first_step ]] &&
-    ((dx >= $2 - ${first_step%,*} - 1 && dx <= $2 - ${first_step%,*} + 1 &&
-      dy >= $3 - ${first_step#*,} - 1 && dy <= $3 - ${first_step#*,} + 1)); then
+  if [[ $ok == no && $setup == sway* && -n $first_step ]] &&
+    within_a_pixel "$dx" "$dy" $(($2 - ${first_step%,*})) $(($3 - ${first_step#*,})); then
     ok="yes (sway began the move after the first step)"
     ((++late))
   fi
